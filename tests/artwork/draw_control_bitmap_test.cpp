@@ -103,6 +103,20 @@ TEST_F(DrawControlBitmapTest, AMissingBitmapDrawsNothingButStillValidatesTheAnch
     EXPECT_TRUE(ShowsPeg());
 }
 
+TEST_F(DrawControlBitmapTest, AControlThatDoesNotExistDrawsNothingAnywhere) {
+    // Without a control there is no surface to draw on: nothing may land on the screen
+    // (a null window's surface) nor at the dialog's corner.
+    const POINT screenCorner{0, 0};
+    const Pixels screenBefore = CaptureScreen(screenCorner, 25, 25);
+    const POINT dialogCorner = dialog.ScreenCorner(IDC_T_PEG_FIRST);
+    const Pixels dialogBefore = CaptureScreen(dialogCorner, 25, 25);
+    DrawControlBitmap(dialog.Handle(), 12345, kBluePeg);
+    Settle();
+    EXPECT_EQ(CaptureScreen(screenCorner, 25, 25), screenBefore);
+    EXPECT_EQ(CaptureScreen(dialogCorner, 25, 25), dialogBefore);
+    EXPECT_TRUE(ShowsBackground());
+}
+
 TEST_F(DrawControlBitmapTest, AHiddenAnchorShowsNothing) {
     ASSERT_FALSE(IsWindowVisible(dialog.Item(IDC_T_HIDDEN_ANCHOR)));
     const POINT hidden = dialog.ScreenCorner(IDC_T_HIDDEN_ANCHOR);
