@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs from Debian's packages whatever the build, the game or its tests still lack.
+# Usage: install-deps.sh run|test   (test adds Xvfb and GoogleTest)
+set -euo pipefail
+
+purpose=${1:-run}
+packages=(cmake make g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 wine32:i386)
+if [ "$purpose" = test ]; then
+    packages+=(g++ xvfb googletest libgtest-dev)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [ "$status" = "install ok installed" ] || missing+=("$package")
+done
+need_i386=0
+dpkg --print-foreign-architectures | grep -qx i386 || need_i386=1
+[ ${#missing[@]} -eq 0 ] && [ $need_i386 -eq 0 ] && exit 0
+
+commands=()
+[ $need_i386 -eq 1 ] && commands+=("dpkg --add-architecture i386")
+commands+=("apt-get update" "DEBIAN_FRONTEND=noninteractive apt-get install -y ${missing[*]}")
+
+if [ "$(id -u)" -eq 0 ]; then
+    run() { bash -c "$1"; }
+elif command -v sudo >/dev/null 2>&1; then
+    run() { sudo bash -c "$1"; }
+else
+    echo "Missing packages: ${missing[*]}. As root, run:" >&2
+    for command in "${commands[@]}"; do echo "  $command" >&2; done
+    exit 1
+fi
+echo "Installing: ${missing[*]}"
+for command in "${commands[@]}"; do run "$command"; done

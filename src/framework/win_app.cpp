@@ -1,0 +1,86 @@
+// CWinApp: names, profile access, message boxes and the run of the application.
+#include "win_app.h"
+
+#include "dialog.h"
+
+#include <commdlg.h>
+
+#include <array>
+
+namespace {
+CWinApp* currentApp = nullptr;
+}
+
+CWinApp::CWinApp() { currentApp = this; }
+
+CWinApp::~CWinApp() {
+    if (currentApp == this) {
+        currentApp = nullptr;
+    }
+}
+
+CWinApp* CWinApp::Current() { return currentApp; }
+
+void CWinApp::StartUp() {
+    std::array<char, MAX_PATH> path{};
+    GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    const std::string modulePath(path.data());
+    const std::string basePath = DeriveModuleNames(modulePath, std::nullopt).basePath;
+    std::array<char, MAX_PATH> title{};
+    const bool titled = GetFileTitleA(basePath.c_str(), title.data(),
+                                      static_cast<WORD>(title.size())) == 0;
+    names = DeriveModuleNames(modulePath,
+                              titled ? std::optional<std::string>(title.data()) : std::nullopt);
+}
+
+int CWinApp::Run() {
+    StartUp();
+    const bool runLoop = InitInstance();
+    if (runLoop) {
+        MSG message;
+        while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    return ExitInstance();
+}
+
+std::string CWinApp::GetProfileString(const char* section, const char* entry,
+                                      const char* defaultValue) const {
+    std::array<char, MAX_PATH> text{};
+    GetPrivateProfileStringA(section, entry, defaultValue, text.data(),
+                             static_cast<DWORD>(text.size()), names.profileFileName.c_str());
+    return text.data();
+}
+
+void CWinApp::WriteProfileString(const char* section, const char* entry,
+                                 const char* value) const {
+    WritePrivateProfileStringA(section, entry, value, names.profileFileName.c_str());
+}
+
+void CWinApp::WinHelp(ULONG_PTR data, UINT command) {
+    if (mainWindow != nullptr) {
+        mainWindow->WinHelp(data, command);
+    }
+}
+
+HWND CWinApp::MainWindowHandle() const {
+    return mainWindow != nullptr ? mainWindow->Handle() : nullptr;
+}
+
+int CWinApp::ShowMessageBox(UINT stringId, UINT type) {
+    std::array<char, 256> text{};
+    LoadStringA(GetModuleHandleA(nullptr), stringId, text.data(), static_cast<int>(text.size()));
+    const HWND mainHandle = MainWindowHandle();
+    const HWND owner = mainHandle != nullptr ? GetLastActivePopup(mainHandle) : nullptr;
+    const bool disableMain = owner != mainHandle && IsWindowEnabled(mainHandle);
+    if (disableMain) {
+        EnableWindow(mainHandle, FALSE);
+    }
+    const int result = MessageBoxA(owner, text.data(), names.applicationName.c_str(), type);
+    if (disableMain) {
+        EnableWindow(mainHandle, TRUE);
+    }
+    return result;
+}

@@ -1,0 +1,52 @@
+// CWinApp: the one application object. It derives the program's names from its path,
+// gives access to the profile file, knows the main window, and runs InitInstance.
+#pragma once
+
+#include "message_map.h"
+#include "module_names.h"
+
+#include <string>
+
+class CDialog;
+
+class CWinApp : public CCmdTarget {
+public:
+    CWinApp();
+    ~CWinApp() override;
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    // The application object, or null when there is none.
+    static CWinApp* Current();
+
+    // The framework's run: start-up, InitInstance, ExitInstance. Returns the exit status.
+    int Run();
+    // Derives the names from the module path and starts the framework's services.
+    void StartUp();
+
+    const ModuleNames& Names() const { return names; }
+
+    // The profile file (the profile file name, in the Windows directory).
+    std::string GetProfileString(const char* section, const char* entry,
+                                 const char* defaultValue) const;
+    void WriteProfileString(const char* section, const char* entry, const char* value) const;
+
+    // Help through the main window's help operation.
+    void WinHelp(ULONG_PTR data, UINT command);
+
+    // A message box with a string resource, captioned with the application name, owned
+    // by the main window's last active pop-up.
+    int ShowMessageBox(UINT stringId, UINT type);
+
+    HWND MainWindowHandle() const;
+
+    CDialog* mainWindow = nullptr;
+
+protected:
+    // Returns whether to run a message loop; this program never does.
+    virtual bool InitInstance() { return false; }
+    virtual int ExitInstance() { return 0; }
+
+private:
+    ModuleNames names;
+};
