@@ -49,6 +49,8 @@ export DISPLAY=:$(cat "$scratch/display")
 # One wineserver for the whole run keeps each test program's start short.
 wineserver -f -p &
 wineserver_pid=$!
+# Start Wine's own background services now, so none of them holds a test's output open.
+wine cmd /c exit >/dev/null 2>&1 </dev/null
 
 step "win32 tests under Wine (display $DISPLAY)"
 ctest --preset win32 || status=1
