@@ -2,6 +2,8 @@
 #include "win_app.h"
 
 #include "dialog.h"
+#include "dialog_colours.h"
+#include "help_key.h"
 
 #include <commdlg.h>
 
@@ -31,6 +33,11 @@ void CWinApp::StartUp() {
                                       static_cast<WORD>(title.size())) == 0;
     names = DeriveModuleNames(modulePath,
                               titled ? std::optional<std::string>(title.data()) : std::nullopt);
+    WatchHelpKey();
+}
+
+void CWinApp::SetDialogColours(COLORREF background, COLORREF text) {
+    ::SetDialogColours(background, text);
 }
 
 int CWinApp::Run() {

@@ -5,6 +5,8 @@
 #include "message_map.h"
 #include "module_names.h"
 
+#include <windows.h>
+
 #include <string>
 
 class CDialog;
@@ -43,6 +45,9 @@ public:
     CDialog* mainWindow = nullptr;
 
 protected:
+    // The surface and text colours of every dialog and message box of the program.
+    void SetDialogColours(COLORREF background, COLORREF text);
+
     // Returns whether to run a message loop; this program never does.
     virtual bool InitInstance() { return false; }
     virtual int ExitInstance() { return 0; }

@@ -1,0 +1,55 @@
+// A message-filter hook on the thread's dialog and menu loops. The press is taken out of the
+// loop, so the dialog under it stays as it was; Wine's WM_HELP that may follow does nothing.
+#include "help_key.h"
+
+#include "framework_resource.h"
+#include "win_app.h"
+
+namespace {
+
+constexpr LPARAM kAutoRepeatBit = 1 << 30;
+
+bool IsDown(int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; }
+
+bool IsHelpKeyPress(const MSG& message) {
+    return message.message == WM_KEYDOWN && message.wParam == VK_F1 &&
+           (message.lParam & kAutoRepeatBit) == 0 && !IsDown(VK_SHIFT) && !IsDown(VK_CONTROL) &&
+           !IsDown(VK_MENU);
+}
+
+class HelpKeyHook {
+public:
+    ~HelpKeyHook() {
+        if (hook != nullptr) {
+            UnhookWindowsHookEx(hook);
+        }
+    }
+    void Install() {
+        if (hook == nullptr) {
+            hook = SetWindowsHookExA(WH_MSGFILTER, Filter, nullptr, GetCurrentThreadId());
+        }
+    }
+
+private:
+    static LRESULT CALLBACK Filter(int code, WPARAM wParam, LPARAM lParam);
+    HHOOK hook = nullptr;
+};
+
+HelpKeyHook helpKeyHook;
+
+LRESULT CALLBACK HelpKeyHook::Filter(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* message = reinterpret_cast<const MSG*>(lParam);
+    if ((code == MSGF_DIALOGBOX || code == MSGF_MENU) &&
+        IsHelpKeyPress(*message)) {
+        const CWinApp* app = CWinApp::Current();
+        if (const HWND mainWindow = app != nullptr ? app->MainWindowHandle() : nullptr) {
+            SendMessageA(mainWindow, WM_COMMAND, ID_HELP_COMMAND, 0);
+            return 1;
+        }
+    }
+    return CallNextHookEx(helpKeyHook.hook, code, wParam, lParam);
+}
+
+} // namespace
+
+void WatchHelpKey() { helpKeyHook.Install(); }
