@@ -3,13 +3,15 @@
 
 namespace {
 
-// One axis: centre, then a negative edge goes to 0, else an overhang moves back.
+// One axis: centre (each half rounded toward zero), then move back onto the screen. A dialog
+// larger than the screen keeps its top-left corner, caption and system menu included, on it.
 int PlaceOnAxis(int ownerStart, int ownerEnd, int size, int screenSize) {
     int start = (ownerStart + ownerEnd) / 2 - size / 2;
+    if (start + size > screenSize) {
+        start = screenSize - size;
+    }
     if (start < 0) {
         start = 0;
-    } else if (start + size > screenSize) {
-        start = screenSize - size;
     }
     return start;
 }

@@ -4,6 +4,7 @@
 #include "centring.h"
 #include "framework_resource.h"
 #include "help_engine.h"
+#include "modal_owner.h"
 #include "reflection.h"
 #include "win_app.h"
 
@@ -59,22 +60,9 @@ CDialog::~CDialog() {
 }
 
 INT_PTR CDialog::DoModal() {
-    CWinApp* app = CWinApp::Current();
-    const HWND mainWindow = app != nullptr ? app->MainWindowHandle() : nullptr;
-    const HWND owner = mainWindow != nullptr ? GetLastActivePopup(mainWindow) : nullptr;
-    // The dialog manager disables the owner; when that is another dialog, the main
-    // window must stay disabled too.
-    const bool disableMain = owner != mainWindow && mainWindow != nullptr && IsWindowEnabled(mainWindow);
-    if (disableMain) {
-        EnableWindow(mainWindow, FALSE);
-    }
-    const INT_PTR result =
-        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), owner, DialogProc,
-                        reinterpret_cast<LPARAM>(this));
-    if (disableMain) {
-        EnableWindow(mainWindow, TRUE);
-    }
-    return result;
+    const ModalOwner owner;
+    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId),
+                           owner.Handle(), DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
 void CDialog::EndDialog(int result) { ::EndDialog(window, result); }
@@ -101,6 +89,8 @@ void CDialog::OnOK() {
 }
 
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+void CDialog::OnPaint() { Default(); }
 
 void CDialog::CentreWindow() {
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
@@ -247,6 +237,10 @@ bool CDialog::HandleStandardMessage(const Message& message, INT_PTR& answer) {
         answer = SendMessageA(item->hwndItem, kReflectedDrawItem, 0, message.lParam) != 0;
         return true;
     }
+    case WM_PAINT:
+        OnPaint();
+        answer = TRUE;
+        return true;
     case WM_HELP:
         // F1 is taken as the help command before it gets here; nothing more to do.
         answer = TRUE;

@@ -35,6 +35,9 @@ protected:
     virtual void OnOK();
     virtual void OnCancel();
     virtual void DataExchange(CDataExchange& exchange);
+    // Every paint; the default is the platform's painting. An override that draws over the
+    // window calls Default() first, which erases the background and ends the paint cycle.
+    virtual void OnPaint();
 
     // The platform's own processing of the message being handled.
     LRESULT Default();
