@@ -2,6 +2,8 @@
 // tested and fuzzed natively.
 #include "settings_rules.h"
 
+#include <algorithm>
+
 int ValueFromStoredText(std::string_view text, int defaultValue) {
     if (text.empty()) {
         return defaultValue;
@@ -19,6 +21,11 @@ int ValueFromStoredText(std::string_view text, int defaultValue) {
         value = value * 10 + digit;
     }
     return value;
+}
+
+std::string TextBeforeNul(const char* bytes, std::size_t size) {
+    const char* end = bytes + size;
+    return std::string(bytes, std::find(bytes, end, '\0'));
 }
 
 std::string StoredText(int value) {

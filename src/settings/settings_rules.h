@@ -3,6 +3,7 @@
 #pragma once
 
 #include <climits>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,6 +17,10 @@ constexpr bool IsWin32s(std::uint32_t version) {
 // A stored text is accepted only when it is all decimal digits and fits in an int;
 // anything else (empty, a sign, a space, a letter, too many digits) gives defaultValue.
 int ValueFromStoredText(std::string_view text, int defaultValue);
+
+// A registry value's text: its bytes up to the first NUL, or all of them, since a value
+// written by something else need not end with one.
+std::string TextBeforeNul(const char* bytes, std::size_t size);
 
 // The text a value is stored as: "%d".
 std::string StoredText(int value);

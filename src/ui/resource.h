@@ -29,8 +29,7 @@
 #define IDB_HEADER_COLOUR 162
 
 /* Strings */
-#define IDS_PROFILE_SECTION 20000
-#define IDS_REGISTRY_PATH 20001
+#include "settings_resource.h" /* the settings' profile section and registry path */
 
 /* Main window (template 102) */
 #define IDC_EXIT 1     /* the dialog's OK command */

@@ -6,6 +6,7 @@
 
 #include <climits>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -49,6 +50,21 @@ TEST(StoredTextTest, DigitsBeyondTheRangeOfAnIntReadAsTheDefault) {
     EXPECT_EQ(ValueFromStoredText("9999999999", 15), 15);
     EXPECT_EQ(ValueFromStoredText(std::string(300, '9'), 0), 0);
     EXPECT_EQ(ValueFromStoredText("21474836470", 0), 0);
+}
+
+TEST(RegistryTextTest, TextEndsAtTheFirstNulOrTheLastByte) {
+    // Exactly sized heap copies, so that the sanitizer sees any read past the end.
+    const auto text = [](const std::string& bytes) {
+        const std::vector<char> copy(bytes.begin(), bytes.end());
+        return TextBeforeNul(copy.data(), copy.size());
+    };
+    EXPECT_EQ(text(std::string("12", 3)), "12");
+    EXPECT_EQ(text("12"), "12");
+    EXPECT_EQ(text(std::string{'7', '\0', '3', '\0'}), "7");
+    EXPECT_EQ(text(std::string(1, '\0')), "");
+    EXPECT_EQ(text(""), "");
+    EXPECT_EQ(text(std::string(1023, '0') + "7"), std::string(1023, '0') + "7");
+    EXPECT_EQ(ValueFromStoredText(text(std::string(1023, '0') + "7"), 12), 7);
 }
 
 TEST(StoredTextTest, WrittenTextIsPrintfDecimal) {

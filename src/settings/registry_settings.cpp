@@ -1,0 +1,64 @@
+// The registry back end of the settings store. A value may come back without its NUL
+// (an outside edit, or exactly 1024 bytes), so the text is cut by the returned size.
+#include "registry_settings.h"
+
+#include "settings_rules.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace {
+
+constexpr DWORD kValueBufferSize = 1024;
+
+// An open registry key, closed at the end of its scope.
+class RegistryKey {
+public:
+    RegistryKey() = default;
+    ~RegistryKey() {
+        if (key != nullptr) {
+            RegCloseKey(key);
+        }
+    }
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+
+    HKEY Get() const { return key; }
+    HKEY* Receive() { return &key; }
+
+private:
+    HKEY key = nullptr;
+};
+
+} // namespace
+
+void RegistryWriteString(const char* keyPath, const char* text) {
+    RegistryKey key;
+    char emptyClass[] = "";
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, keyPath, 0, emptyClass, REG_OPTION_NON_VOLATILE,
+                        KEY_ALL_ACCESS, nullptr, key.Receive(), nullptr) != ERROR_SUCCESS) {
+        return;
+    }
+    RegSetValueExA(key.Get(), "", 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                   static_cast<DWORD>(std::strlen(text) + 1));
+}
+
+std::string RegistryReadString(const char* keyPath) {
+    RegistryKey key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath, 0, KEY_QUERY_VALUE, key.Receive()) !=
+        ERROR_SUCCESS) {
+        return {};
+    }
+    std::array<BYTE, kValueBufferSize> buffer{};
+    DWORD type = REG_NONE;
+    DWORD size = kValueBufferSize;
+    if (RegQueryValueExA(key.Get(), "", nullptr, &type, buffer.data(), &size) != ERROR_SUCCESS ||
+        type != REG_SZ) {
+        return {};
+    }
+    return TextBeforeNul(reinterpret_cast<const char*>(buffer.data()),
+                         std::min<DWORD>(size, kValueBufferSize));
+}
