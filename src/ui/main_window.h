@@ -1,0 +1,46 @@
+// MainWindow: the game's one window (template 102). It owns the game and the colour buttons,
+// turns clicks, keys and the one-second tick into game operations, runs the display pass and
+// opens the result, About, Difficulty and Settings dialogs and the help file.
+#pragma once
+
+#include "bitmap_button.h"
+#include "dialog.h"
+#include "game_state.h"
+
+#include <array>
+
+class MainWindow : public CDialog {
+public:
+    MainWindow();
+    // Stops the timer if the window still has one.
+    ~MainWindow() override;
+
+    std::array<CBitmapButton, COLOUR_COUNT> colourButtons; // button k enters ColourIndex k
+    GameState state;      // public: the display pass reads it, tests set the code
+    UINT_PTR timerId = 0; // 0 when there is no timer
+
+protected:
+    bool OnInitDialog() override;
+    void OnOK() override;
+    const MessageMap* GetMessageMap() const override { return &messageMap; }
+
+private:
+    static const MessageEntry messageEntries[];
+    static const MessageMap messageMap;
+
+    void OnPaint() override;
+    void OnColour(ColourIndex colour);
+    void OnColourDoubleClick();
+    bool OnTimer();
+    void OnNewGame();
+    void OnClose();
+    void OnAbout();
+    void OnHelp();
+    void OnDifficulty();
+    void OnSettings();
+
+    // A new code, the row labels for the current limit, and the whole window erased so that
+    // the next paint draws the empty board.
+    void DealAndRedraw();
+    void Deal();
+};
