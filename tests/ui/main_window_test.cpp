@@ -1,0 +1,284 @@
+// The main window's controller under real messages: games won and lost, the scoreboard, the
+// countdown running out under other dialogs, Escape, Exit and the close box, double-clicks,
+// the Difficulty dialog, and a limit lowered in storage mid-game.
+#include "main_window.h"
+
+#include "resource.h"
+#include "settings_store.h"
+#include "ui_test_support.h"
+#include "wave_recorder.h"
+
+#include <ctime>
+
+namespace {
+
+constexpr Guess kCode{0, 1, 2, 3}; // red, yellow, green, blue
+constexpr Guess kMiss{5, 5, 5, 5}; // magenta: neither count
+
+} // namespace
+
+TEST_F(MainWindowTest, AGameWonOnTheLastAllowedRowCountsAsAWin) {
+    settingsStore.SetNumberOfGuesses(3);
+    GameSession game;
+    ASSERT_TRUE(game.Started());
+    game.SetCode(kCode);
+    EnterRow(game, kMiss);
+    EnterRow(game, {3, 2, 1, 0});
+    const HWND win = EnterFinalRow(game, kCode, kWinCaption);
+    ASSERT_NE(win, nullptr);
+    EXPECT_EQ(CountThreadDialogs(kLoseCaption), 0);
+    const GameState during = game.State();
+    EXPECT_EQ(during.resultShowing, 1);
+    EXPECT_EQ(during.gamesPlayed, 1);
+    EXPECT_EQ(during.gamesWon, 1);
+
+    CloseAndWaitForDeal(game, win);
+    EXPECT_EQ(CountThreadDialogs(kLoseCaption), 0);
+    EXPECT_EQ(game.State().gamesWon, 1);
+}
+
+TEST_F(MainWindowTest, WithOneGuessTheFourthWrongPegLosesAndTheScoreboardKeepsCount) {
+    settingsStore.SetNumberOfGuesses(1);
+    GameSession game;
+    ASSERT_TRUE(game.Started());
+
+    game.SetCode(kCode);
+    for (const ColourIndex colour : {0, 1, 2}) {
+        game.ClickColour(colour);
+    }
+    ASSERT_TRUE(FlushWindowThread());
+    EXPECT_EQ(CountThreadDialogs(kLoseCaption), 0) << "three pegs are no complete row";
+    game.PostClickColour(4);
+    const HWND lose = WaitForDialog(kLoseCaption);
+    ASSERT_NE(lose, nullptr);
+    EXPECT_EQ(game.State().gamesPlayed, 1);
+    EXPECT_EQ(game.State().gamesWon, 0);
+    CloseAndWaitForDeal(game, lose);
+
+    // Two wins make three games with two won.
+    for (int g = 0; g < 2; ++g) {
+        game.SetCode(kCode);
+        const HWND win = EnterFinalRow(game, kCode, kWinCaption);
+        ASSERT_NE(win, nullptr);
+        CloseAndWaitForDeal(game, win);
+    }
+    EXPECT_TRUE(Eventually([&] {
+        return game.Text(IDC_GAMES_PLAYED) == "3" && game.Text(IDC_GAMES_WON) == "2 (66%)";
+    })) << game.Text(IDC_GAMES_PLAYED)
+        << " / " << game.Text(IDC_GAMES_WON);
+}
+
+TEST_F(MainWindowTest, TimeUpWhileTheLoseDialogIsOpenIsNotASecondLoss) {
+    settingsStore.SetNumberOfGuesses(1);
+    GameSession game;
+    ASSERT_TRUE(game.Started());
+    game.SetCode(kCode);
+    const HWND lose = EnterFinalRow(game, kMiss, kLoseCaption);
+    ASSERT_NE(lose, nullptr);
+
+    game.ExpireCountdown(15);
+    game.PostTick();
+    game.PostTick();
+    ASSERT_TRUE(FlushWindowThread());
+    EXPECT_EQ(CountThreadDialogs(kLoseCaption), 1);
+    EXPECT_EQ(game.State().gamesPlayed, 1);
+    EXPECT_EQ(game.State().remainText.data(), std::string("0000")) << "ticks go on underneath";
+
+    CloseAndWaitForDeal(game, lose);
+    // The deal restarted the countdown: the next tick is no loss either.
+    game.PostTick();
+    ASSERT_TRUE(FlushWindowThread());
+    EXPECT_EQ(CountThreadDialogs(kLoseCaption), 0);
+    EXPECT_EQ(game.State().gamesPlayed, 1);
+    const std::string remaining = game.State().remainText.data();
+    EXPECT_TRUE(remaining == "1500" || remaining == "1459") << remaining;
+}
+
+TEST_F(MainWindowTest, TimeUpUnderTheAboutDialogRaisesTheLoseDialogOverItAndDeals) {
+    GameSession game;
+    ASSERT_TRUE(game.Started());
+    EnterRow(game, {4, 4, 4, 4});
+    game.PostCommandClick(IDC_ABOUT);
+    const HWND about = WaitForDialog("About Zodedu");
+    ASSERT_NE(about, nullptr);
+
+    game.ExpireCountdown(15);
+    game.PostTick();
+    const HWND lose = WaitForDialog(kLoseCaption);
+    ASSERT_NE(lose, nullptr);
+    EXPECT_EQ(GetWindow(lose, GW_OWNER), about);
+    EXPECT_FALSE(IsWindowEnabled(about));
+    EXPECT_FALSE(IsWindowEnabled(game.Window()));
+    EXPECT_EQ(game.State().gamesPlayed, 1);
+    EXPECT_EQ(game.State().gamesWon, 0);
+
+    CloseAndWaitForDeal(game, lose);
+    EXPECT_TRUE(IsWindow(about)) << "About stays open over the new game";
+    const GameState dealt = game.State();
+    EXPECT_GE(dealt.gameStart, static_cast<std::int64_t>(std::time(nullptr)) - 5);
+    EXPECT_EQ(dealt.gamesPlayed, 1);
+    PostClick(about, IDOK);
+    EXPECT_TRUE(WaitForDialogGone(about));
+    EXPECT_TRUE(IsWindowEnabled(game.Window()));
+}
+
+TEST_F(MainWindowTest, EscapeDealsANewGameAndLeavesTheScoreboard) {
+    settingsStore.SetNumberOfGuesses(1);
+    GameSession game;
+    ASSERT_TRUE(game.Started());
+    game.SetCode(kCode);
+    const HWND win = EnterFinalRow(game, kCode, kWinCaption);
+    ASSERT_NE(win, nullptr);
+    CloseAndWaitForDeal(game, win);
+
+    game.ClickColour(2);
+    game.ClickColour(3);
+    const std::int64_t before = game.State().gameStart;
+    game.ChangeState([](GameState& state) { state.gameStart -= 100; });
+    game.PostKey(VK_ESCAPE);
+    EXPECT_TRUE(Eventually([&] { return BoardIsEmpty(game.State()); }));
+    const GameState after = game.State();
+    EXPECT_GE(after.gameStart, before) << "the countdown starts again";
+    EXPECT_EQ(after.gamesPlayed, 1);
+    EXPECT_EQ(after.gamesWon, 1);
+    EXPECT_FALSE(game.WaitForEnd(300)) << "Escape must not end the program";
+}
+
+TEST_F(MainWindowTest, ExitEndsTheRunWithOkAndPlaysTheLastSoundOnce) {
+    settingsStore.SetSoundEffects(1);
+    GameSession game;
+    ASSERT_TRUE(game.Started());
+    EXPECT_EQ(RecordedCount("first.wav"), 1);
+    EXPECT_EQ(RecordedCount("last.wav"), 0);
+    game.PostCommandClick(IDC_EXIT);
+    ASSERT_TRUE(game.WaitForEnd());
+    EXPECT_EQ(game.Result(), IDOK);
+    EXPECT_EQ(RecordedCount("last.wav"), 1);
+}
+
+TEST_F(MainWindowTest, TheCloseBoxEndsTheRunWithOkLikeExit) {
+    settingsStore.SetSoundEffects(1);
+    GameSession game;
+    ASSERT_TRUE(game.Started());
+    game.ClickColour(0);
+    PostMessageA(game.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(game.WaitForEnd());
+    EXPECT_EQ(game.Result(), IDOK);
+    EXPECT_EQ(RecordedCount("last.wav"), 1);
+}
+
+TEST_F(MainWindowTest, WithSoundsOffTheWindowAsksForNoSound) {
+    GameSession game;
+    ASSERT_TRUE(game.Started());
+    PostMessageA(game.Window(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(game.WaitForEnd());
+    EXPECT_EQ(game.Result(), IDOK);
+    EXPECT_TRUE(RecordedSounds().empty());
+}
+
+TEST_F(MainWindowTest, ADoubleClickEntersTheColourTwice) {
+    GameSession game;
+    ASSERT_TRUE(game.Started());
+    game.SetCode(kCode);
+    game.PostDoubleClickColour(0);
+    EXPECT_TRUE(Eventually([&] { return game.State().board[1] == 0; }));
+    ASSERT_TRUE(FlushWindowThread());
+    const GameState state = game.State();
+    EXPECT_EQ(state.board[0], 0);
+    EXPECT_EQ(state.board[1], 0);
+    EXPECT_EQ(state.board[2], EMPTY_CELL);
+}
+
+TEST_F(MainWindowTest, ARowCompletedByTheSecondPegOfADoubleClickIsScoredOnce) {
+    GameSession game;
+    ASSERT_TRUE(game.Started());
+    game.SetCode({1, 2, 0, 0});
+    game.ClickColour(1);
+    game.ClickColour(2);
+    game.PostDoubleClickColour(0);
+    const HWND win = WaitForDialog(kWinCaption);
+    ASSERT_NE(win, nullptr);
+    ASSERT_TRUE(FlushWindowThread());
+    EXPECT_EQ(CountThreadDialogs(kWinCaption), 1);
+    const GameState state = game.State();
+    EXPECT_EQ(state.gamesPlayed, 1);
+    EXPECT_EQ(state.gamesWon, 1);
+    EXPECT_EQ(state.board[4], EMPTY_CELL) << "no third peg";
+    CloseAndWaitForDeal(game, win);
+}
+
+TEST_F(MainWindowTest, DifficultyCancelKeepsTheGameAndOkDealsEvenWithoutAChange) {
+    GameSession game;
+    ASSERT_TRUE(game.Started());
+    game.SetCode(kCode);
+    EnterRow(game, {5, 4, 3, 2});
+    game.ClickColour(1);
+    const GameState before = game.State();
+
+    game.PostCommandClick(IDC_DIFFICULTY);
+    HWND difficulty = WaitForDialog("Difficulty");
+    ASSERT_NE(difficulty, nullptr);
+    PostClick(difficulty, IDCANCEL);
+    ASSERT_TRUE(WaitForDialogGone(difficulty));
+    ASSERT_TRUE(FlushWindowThread());
+    const GameState kept = game.State();
+    EXPECT_EQ(kept.board, before.board);
+    EXPECT_EQ(kept.code, before.code);
+    EXPECT_EQ(kept.gameStart, before.gameStart);
+
+    game.PostCommandClick(IDC_DIFFICULTY);
+    difficulty = WaitForDialog("Difficulty");
+    ASSERT_NE(difficulty, nullptr);
+    PostClick(difficulty, IDOK);
+    ASSERT_TRUE(WaitForDialogGone(difficulty));
+    EXPECT_TRUE(Eventually([&] { return BoardIsEmpty(game.State()); }));
+    EXPECT_EQ(game.State().gamesPlayed, 0);
+}
+
+TEST_F(MainWindowTest, ADifficultyChangeSetsTheRowLabelsOfTheNewGame) {
+    GameSession game;
+    ASSERT_TRUE(game.Started());
+    EXPECT_TRUE(IsWindowVisible(game.Item(IDC_ROW_LABEL_FIRST + 11)));
+
+    game.PostCommandClick(IDC_DIFFICULTY);
+    const HWND difficulty = WaitForDialog("Difficulty");
+    ASSERT_NE(difficulty, nullptr);
+    SendMessageA(GetDlgItem(difficulty, IDC_GUESSES), CB_SETCURSEL, 4, 0); // "5"
+    PostClick(difficulty, IDOK);
+    ASSERT_TRUE(WaitForDialogGone(difficulty));
+    EXPECT_TRUE(Eventually([&] {
+        for (int row = 0; row < ROW_COUNT; ++row) {
+            if ((IsWindowVisible(game.Item(IDC_ROW_LABEL_FIRST + row)) != FALSE) != (row < 5)) {
+                return false;
+            }
+        }
+        return true;
+    })) << "labels 1 to 5 shown, the rest hidden";
+}
+
+TEST_F(MainWindowTest, ALimitLoweredInStorageBelowTheRowsPlayedStopsFurtherEntries) {
+    GameSession game;
+    ASSERT_TRUE(game.Started());
+    game.SetCode(kCode);
+    EnterRow(game, kMiss);
+    EnterRow(game, {4, 4, 4, 4});
+    EnterRow(game, {3, 3, 3, 3});
+    game.ClickColour(1);
+
+    settingsStore.SetNumberOfGuesses(2); // as another running copy would
+    game.PostClickColour(0);
+    game.PostClickColour(2);
+    ASSERT_TRUE(FlushWindowThread());
+    EXPECT_EQ(CountThreadDialogs(kLoseCaption), 0);
+    EXPECT_EQ(CountThreadDialogs(kWinCaption), 0);
+    const GameState state = game.State();
+    EXPECT_EQ(state.board[12], 1);
+    EXPECT_EQ(state.board[13], EMPTY_CELL);
+    EXPECT_EQ(state.gamesPlayed, 0);
+
+    // The next deal follows the new limit.
+    game.PostKey(VK_ESCAPE);
+    EXPECT_TRUE(Eventually([&] { return BoardIsEmpty(game.State()); }));
+    EXPECT_TRUE(Eventually([&] { return !IsWindowVisible(game.Item(IDC_ROW_LABEL_FIRST + 2)); }));
+    EXPECT_TRUE(IsWindowVisible(game.Item(IDC_ROW_LABEL_FIRST + 1)));
+}
