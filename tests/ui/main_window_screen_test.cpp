@@ -161,3 +161,23 @@ TEST_F(MainWindowScreenTest, ALoweredLimitHidesThePegsBeyondItButNotTheCountsOfC
     EXPECT_TRUE(Shows(game, IDC_COLOUR_COUNT_FIRST + 2, IDB_SMALL_DIGIT_FIRST + 1, kCountSize));
     EXPECT_TRUE(ShowsNothing(game, IDC_EXACT_FIRST + 3, kCountSize));
 }
+
+TEST_F(MainWindowScreenTest, TicksAndPaintsLeaveNoGdiObjectBehind) {
+    GameSession game;
+    ASSERT_TRUE(game.Started());
+    game.StopClock();
+    EnterRow(game, {5, 4, 3, 2});
+    const auto tickAndPaint = [&](int times) {
+        for (int i = 0; i < times; ++i) {
+            // An emptied text makes every tick a change, so each one runs the display pass.
+            game.ChangeState([](GameState& state) { state.clockText[0] = '\0'; });
+            game.PostTick();
+            ASSERT_TRUE(FlushWindowThread());
+        }
+        game.Repaint();
+    };
+    tickAndPaint(5); // the first passes may leave the system's own caches filled
+    const int before = CountGdiObjects();
+    tickAndPaint(60);
+    EXPECT_EQ(CountGdiObjects(), before);
+}
