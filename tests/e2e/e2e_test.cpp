@@ -1,0 +1,266 @@
+// The real game as a player meets it: started as its own process, driven by real clicks and
+// key presses from this program, judged by its windows, the screen and what it stored.
+#include "game_process.h"
+#include "resource.h"
+#include "screen_support.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace {
+
+constexpr char kSettingsRoot[] = "Software\\Vivevev";
+constexpr char kGrey[] = "light grey";
+
+std::string WindowsFile(const char* name) {
+    std::array<char, MAX_PATH> folder{};
+    GetWindowsDirectoryA(folder.data(), static_cast<UINT>(folder.size()));
+    return std::string(folder.data()) + "\\" + name;
+}
+
+bool SettingsStored() {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsRoot, 0, KEY_READ, &key) != ERROR_SUCCESS) {
+        return false;
+    }
+    RegCloseKey(key);
+    return true;
+}
+
+struct StoredValue {
+    DWORD type = 0;
+    DWORD size = 0;
+    std::string text;
+};
+
+StoredValue ReadStored(const std::string& name) {
+    StoredValue value;
+    const std::string path = "Software\\Vivevev\\Zodedu\\1.00\\" + name;
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, &key) !=
+        ERROR_SUCCESS) {
+        return value;
+    }
+    std::array<char, 64> data{};
+    value.size = static_cast<DWORD>(data.size());
+    RegQueryValueExA(key, "", nullptr, &value.type, reinterpret_cast<BYTE*>(data.data()),
+                     &value.size);
+    RegCloseKey(key);
+    value.text = data.data();
+    return value;
+}
+
+bool IsGrey(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    POINT corner{2, 2};
+    ClientToScreen(window, &corner);
+    return CaptureScreen(corner, 1, 1).At(0, 0) == RGB(192, 192, 192);
+}
+
+class GameEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override { ForgetEverything(); }
+    void TearDown() override { ForgetEverything(); }
+
+    static void ForgetEverything() {
+        RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsRoot);
+        RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsRoot);
+        DeleteFileA(WindowsFile("zodedu.INI").c_str());
+        DeleteFileA(WindowsFile("XYZ.INI").c_str());
+    }
+
+    // The help window: the game's one visible top-level window that is not a dialog.
+    static HWND HelpWindow(const GameProcess& game, DWORD timeoutMs = 5000) {
+        HWND found = nullptr;
+        WaitUntil([&] {
+            for (HWND window : game.Windows()) {
+                std::array<char, 16> name{};
+                GetClassNameA(window, name.data(), static_cast<int>(name.size()));
+                if (std::string(name.data()) != "#32770") {
+                    found = window;
+                    return true;
+                }
+            }
+            return false;
+        }, timeoutMs);
+        return found;
+    }
+};
+
+TEST_F(GameEndToEnd, StartsCentredWithTheClockRunningAndPegsFollowClicks) {
+    GameFolder folder("zodedu.exe", "zodedu.HLP");
+    GameProcess game(folder.ExePath());
+    ASSERT_NE(game.Main(), nullptr);
+
+    RECT window;
+    GetWindowRect(game.Main(), &window);
+    EXPECT_NEAR((window.left + window.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+    EXPECT_NEAR((window.top + window.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+    EXPECT_TRUE(IsGrey(game.Main())) << kGrey;
+
+    RECT seconds;
+    GetWindowRect(game.Item(IDC_CLOCK_LAST), &seconds);
+    const auto clock = [&] { return CaptureScreen({seconds.left, seconds.top}, 24, 26); };
+    const Pixels before = clock();
+    EXPECT_TRUE(WaitUntil([&] { return !(clock() == before); }, 3000)) << "the clock stands still";
+
+    BringToFront(game.Main());
+    ClickAt(game.Item(IDC_COLOUR_BUTTON_FIRST + 2));
+    ClickAt(game.Item(IDC_COLOUR_BUTTON_FIRST + 4));
+    EXPECT_TRUE(WaitUntil([&] { return ShowsPicture(game.Item(IDC_PEG_FIRST + 1)); }));
+    EXPECT_TRUE(ShowsPicture(game.Item(IDC_PEG_FIRST)));
+    EXPECT_FALSE(ShowsPicture(game.Item(IDC_PEG_FIRST + 2)));
+}
+
+TEST_F(GameEndToEnd, EscapeAndEnterDealANewGame) {
+    GameFolder folder("zodedu.exe", "zodedu.HLP");
+    GameProcess game(folder.ExePath());
+    ASSERT_NE(game.Main(), nullptr);
+    BringToFront(game.Main());
+    const HWND firstPeg = game.Item(IDC_PEG_FIRST);
+
+    ClickAt(game.Item(IDC_COLOUR_BUTTON_FIRST));
+    ASSERT_TRUE(WaitUntil([&] { return ShowsPicture(firstPeg); }));
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([&] { return !ShowsPicture(firstPeg); })) << "Escape";
+
+    // The colour button now has the focus, so Enter goes to the default button, New Game.
+    ClickAt(game.Item(IDC_COLOUR_BUTTON_FIRST + 1));
+    ASSERT_TRUE(WaitUntil([&] { return ShowsPicture(firstPeg); }));
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return !ShowsPicture(firstPeg); })) << "Enter";
+    EXPECT_EQ(TextOf(game.Item(IDC_GAMES_PLAYED)), "0");
+}
+
+TEST_F(GameEndToEnd, F1AndTheHelpButtonOpenTheHelpWindow) {
+    GameFolder folder("zodedu.exe", "zodedu.HLP");
+    GameProcess game(folder.ExePath());
+    ASSERT_NE(game.Main(), nullptr);
+    BringToFront(game.Main());
+
+    PressKey(VK_F1, {VK_SHIFT});
+    PressKey(VK_F1, {VK_CONTROL});
+    PressKey(VK_F1, {VK_MENU});
+    // An auto-repeated press carries bit 30 of the key data.
+    PostMessageA(GetDlgItem(game.Main(), IDC_DIFFICULTY), WM_KEYDOWN, VK_F1, 0x40000001);
+    EXPECT_EQ(HelpWindow(game, 1000), nullptr) << "F1 with a modifier or auto-repeated";
+
+    PressKey(VK_F1);
+    const HWND help = HelpWindow(game);
+    ASSERT_NE(help, nullptr) << "F1";
+    PostMessageA(help, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return HelpWindow(game, 0) == nullptr; }));
+
+    PostMessageA(game.Item(IDC_HELP_BUTTON), BM_CLICK, 0, 0);
+    EXPECT_NE(HelpWindow(game), nullptr) << "the Help button";
+}
+
+TEST_F(GameEndToEnd, F1InTheDifficultyDialogOpensHelpAndLeavesTheDialogOpen) {
+    GameFolder folder("zodedu.exe", "zodedu.HLP");
+    GameProcess game(folder.ExePath());
+    ASSERT_NE(game.Main(), nullptr);
+    PostMessageA(game.Item(IDC_DIFFICULTY), BM_CLICK, 0, 0);
+    const HWND difficulty = game.WaitForWindow("#32770", nullptr);
+    ASSERT_NE(difficulty, nullptr);
+    BringToFront(difficulty);
+
+    PressKey(VK_F1);
+    EXPECT_NE(HelpWindow(game), nullptr);
+    EXPECT_TRUE(IsWindowVisible(difficulty));
+    EXPECT_FALSE(IsWindowEnabled(game.Main()));
+}
+
+TEST_F(GameEndToEnd, ExitEndsTheProgramAndItsHelpWithStatusZeroStoringNothing) {
+    GameFolder folder("zodedu.exe", "zodedu.HLP");
+    GameProcess game(folder.ExePath());
+    ASSERT_NE(game.Main(), nullptr);
+    PostMessageA(game.Item(IDC_HELP_BUTTON), BM_CLICK, 0, 0);
+    ASSERT_NE(HelpWindow(game), nullptr);
+
+    PostMessageA(game.Item(IDC_EXIT), BM_CLICK, 0, 0);
+    DWORD status = 1;
+    ASSERT_TRUE(game.WaitForExit(status));
+    EXPECT_EQ(status, 0u);
+    EXPECT_TRUE(game.Windows().empty());
+    EXPECT_FALSE(SettingsStored());
+    EXPECT_EQ(GetFileAttributesA(WindowsFile("zodedu.INI").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(GameEndToEnd, TheCloseBoxEndsTheProgramWithStatusZero) {
+    GameFolder folder("zodedu.exe", "zodedu.HLP");
+    GameProcess game(folder.ExePath());
+    ASSERT_NE(game.Main(), nullptr);
+    PostMessageA(game.Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    DWORD status = 1;
+    ASSERT_TRUE(game.WaitForExit(status));
+    EXPECT_EQ(status, 0u);
+    EXPECT_FALSE(SettingsStored());
+}
+
+TEST_F(GameEndToEnd, DifficultyOkStoresTheThreeSettings) {
+    GameFolder folder("zodedu.exe", "zodedu.HLP");
+    GameProcess game(folder.ExePath());
+    ASSERT_NE(game.Main(), nullptr);
+    PostMessageA(game.Item(IDC_DIFFICULTY), BM_CLICK, 0, 0);
+    const HWND difficulty = game.WaitForWindow("#32770", nullptr);
+    ASSERT_NE(difficulty, nullptr);
+    EXPECT_TRUE(IsGrey(difficulty)) << kGrey;
+    PostMessageA(GetDlgItem(difficulty, IDOK), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(difficulty); }));
+
+    for (const auto& [name, text] : {std::pair{"NumberOfGuesses", "12"},
+                                     std::pair{"Duplicates", "0"}, std::pair{"TimeLimit", "15"}}) {
+        const StoredValue value = ReadStored(name);
+        EXPECT_EQ(value.type, static_cast<DWORD>(REG_SZ)) << name;
+        EXPECT_EQ(value.text, text) << name;
+        EXPECT_EQ(value.size, std::string(text).size() + 1) << name;
+    }
+    EXPECT_EQ(ReadStored("Sound Effects").type, 0u) << "a setting the dialog does not own";
+}
+
+TEST_F(GameEndToEnd, WithoutItsHelpFileHelpFailsWithAGreyMessageAndTheGameGoesOn) {
+    GameFolder folder("zodedu.exe", "");
+    GameProcess game(folder.ExePath());
+    ASSERT_NE(game.Main(), nullptr);
+    PostMessageA(game.Item(IDC_HELP_BUTTON), BM_CLICK, 0, 0);
+    const HWND box = game.WaitForWindow("#32770", "zodedu");
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(IsGrey(box)) << kGrey;
+    bool saysIt = false;
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        saysIt = saysIt || TextOf(child) == "Failed to launch help.";
+    }
+    EXPECT_TRUE(saysIt);
+    EXPECT_FALSE(IsWindowEnabled(game.Main()));
+
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+    PostMessageA(game.Item(IDC_COLOUR_BUTTON_FIRST), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return ShowsPicture(game.Item(IDC_PEG_FIRST)); }));
+
+    // Exit asks the engine to quit; with no help window that is no failure.
+    PostMessageA(game.Item(IDC_EXIT), BM_CLICK, 0, 0);
+    DWORD status = 1;
+    EXPECT_TRUE(game.WaitForExit(status));
+    EXPECT_EQ(status, 0u);
+}
+
+TEST_F(GameEndToEnd, ACopyUnderAnotherNameLooksForItsOwnHelpFile) {
+    {
+        GameFolder folder("XYZ.exe", "zodedu.HLP");
+        GameProcess game(folder.ExePath());
+        ASSERT_NE(game.Main(), nullptr);
+        PostMessageA(game.Item(IDC_HELP_BUTTON), BM_CLICK, 0, 0);
+        EXPECT_NE(game.WaitForWindow("#32770", "XYZ"), nullptr) << "XYZ.HLP is missing";
+    }
+    GameFolder folder("XYZ.exe", "XYZ.HLP");
+    GameProcess game(folder.ExePath());
+    ASSERT_NE(game.Main(), nullptr);
+    PostMessageA(game.Item(IDC_HELP_BUTTON), BM_CLICK, 0, 0);
+    EXPECT_NE(HelpWindow(game), nullptr);
+}
+
+} // namespace
