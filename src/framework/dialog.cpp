@@ -61,8 +61,8 @@ CDialog::~CDialog() {
 
 INT_PTR CDialog::DoModal() {
     const ModalOwner owner;
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId),
-                           owner.Handle(), DialogProc, reinterpret_cast<LPARAM>(this));
+    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), owner.Handle(),
+                           DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
 void CDialog::EndDialog(int result) { ::EndDialog(window, result); }

@@ -87,8 +87,8 @@ TEST(CentringTest, ADialogJustFittingIsNotMovedFurtherThanNeeded) {
 
 TEST(CentringTest, ADialogLargerThanTheScreenKeepsItsTopLeftCornerOnIt) {
     // Whichever side the owner is on, the caption and its system menu stay reachable.
-    for (const ScreenRect owner : {Owner(-300, -300), Owner(100, 100), Owner(700, 500),
-                                   Owner(5000, 5000)}) {
+    for (const ScreenRect owner :
+         {Owner(-300, -300), Owner(100, 100), Owner(700, 500), Owner(5000, 5000)}) {
         const ScreenPoint place = Place(owner, 1000, 700);
         EXPECT_EQ(place.x, 0);
         EXPECT_EQ(place.y, 0);

@@ -1,0 +1,39 @@
+// Runs a dialog modally on a thread of its own, as the game's one user-interface thread
+// does, so that the test thread can drive it with real input and read the screen meanwhile.
+#pragma once
+
+#include "dialog.h"
+
+#include <windows.h>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <thread>
+
+class ModalRun {
+public:
+    using Factory = std::function<std::unique_ptr<CDialog>()>;
+
+    // The dialog is made and run on the new thread, in the game's dialog colours.
+    explicit ModalRun(Factory make);
+    // A dialog still up is cancelled; the thread is always joined.
+    ~ModalRun();
+    ModalRun(const ModalRun&) = delete;
+    ModalRun& operator=(const ModalRun&) = delete;
+
+    // DoModal's result once the run has ended, or nothing when it has not within the time.
+    std::optional<INT_PTR> Result(DWORD timeoutMs = 3000);
+    bool Ended() const { return ended; }
+
+private:
+    std::atomic<DWORD> threadId{0};
+    std::atomic<bool> ended{false};
+    std::atomic<INT_PTR> result{0};
+    std::thread thread;
+};
+
+// The visible dialog with this caption, once it is up, active and has the keyboard focus
+// somewhere inside it (so that keys reach it); null when that does not happen in time.
+HWND WaitForDialog(const char* caption, DWORD timeoutMs = 3000);
