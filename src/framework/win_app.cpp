@@ -4,6 +4,7 @@
 #include "dialog.h"
 #include "dialog_colours.h"
 #include "help_key.h"
+#include "modal_owner.h"
 
 #include <commdlg.h>
 
@@ -79,15 +80,6 @@ HWND CWinApp::MainWindowHandle() const {
 int CWinApp::ShowMessageBox(UINT stringId, UINT type) {
     std::array<char, 256> text{};
     LoadStringA(GetModuleHandleA(nullptr), stringId, text.data(), static_cast<int>(text.size()));
-    const HWND mainHandle = MainWindowHandle();
-    const HWND owner = mainHandle != nullptr ? GetLastActivePopup(mainHandle) : nullptr;
-    const bool disableMain = owner != mainHandle && IsWindowEnabled(mainHandle);
-    if (disableMain) {
-        EnableWindow(mainHandle, FALSE);
-    }
-    const int result = MessageBoxA(owner, text.data(), names.applicationName.c_str(), type);
-    if (disableMain) {
-        EnableWindow(mainHandle, TRUE);
-    }
-    return result;
+    const ModalOwner owner;
+    return MessageBoxA(owner.Handle(), text.data(), names.applicationName.c_str(), type);
 }
