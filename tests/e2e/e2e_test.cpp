@@ -71,6 +71,11 @@ protected:
         DeleteFileA(WindowsFile("XYZ.INI").c_str());
     }
 
+    static HWND OpenDifficulty(const GameProcess& game) {
+        PostMessageA(game.Item(IDC_DIFFICULTY), BM_CLICK, 0, 0);
+        return game.WaitForWindow("#32770", nullptr);
+    }
+
     // The help window: the game's one visible top-level window that is not a dialog.
     static HWND HelpWindow(const GameProcess& game, DWORD timeoutMs = 5000) {
         HWND found = nullptr;
@@ -98,7 +103,7 @@ TEST_F(GameEndToEnd, StartsCentredWithTheClockRunningAndPegsFollowClicks) {
     GetWindowRect(game.Main(), &window);
     EXPECT_NEAR((window.left + window.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
     EXPECT_NEAR((window.top + window.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
-    EXPECT_TRUE(IsGrey(game.Main())) << kGrey;
+    EXPECT_TRUE(WaitUntil([&] { return IsGrey(game.Main()); })) << kGrey;
 
     RECT seconds;
     GetWindowRect(game.Item(IDC_CLOCK_LAST), &seconds);
@@ -161,8 +166,7 @@ TEST_F(GameEndToEnd, F1InTheDifficultyDialogOpensHelpAndLeavesTheDialogOpen) {
     GameFolder folder("zodedu.exe", "zodedu.HLP");
     GameProcess game(folder.ExePath());
     ASSERT_NE(game.Main(), nullptr);
-    PostMessageA(game.Item(IDC_DIFFICULTY), BM_CLICK, 0, 0);
-    const HWND difficulty = game.WaitForWindow("#32770", nullptr);
+    const HWND difficulty = OpenDifficulty(game);
     ASSERT_NE(difficulty, nullptr);
     BringToFront(difficulty);
 
@@ -203,10 +207,9 @@ TEST_F(GameEndToEnd, DifficultyOkStoresTheThreeSettings) {
     GameFolder folder("zodedu.exe", "zodedu.HLP");
     GameProcess game(folder.ExePath());
     ASSERT_NE(game.Main(), nullptr);
-    PostMessageA(game.Item(IDC_DIFFICULTY), BM_CLICK, 0, 0);
-    const HWND difficulty = game.WaitForWindow("#32770", nullptr);
+    const HWND difficulty = OpenDifficulty(game);
     ASSERT_NE(difficulty, nullptr);
-    EXPECT_TRUE(IsGrey(difficulty)) << kGrey;
+    EXPECT_TRUE(WaitUntil([&] { return IsGrey(difficulty); })) << kGrey;
     PostMessageA(GetDlgItem(difficulty, IDOK), BM_CLICK, 0, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(difficulty); }));
 
@@ -227,7 +230,7 @@ TEST_F(GameEndToEnd, WithoutItsHelpFileHelpFailsWithAGreyMessageAndTheGameGoesOn
     PostMessageA(game.Item(IDC_HELP_BUTTON), BM_CLICK, 0, 0);
     const HWND box = game.WaitForWindow("#32770", "zodedu");
     ASSERT_NE(box, nullptr);
-    EXPECT_TRUE(IsGrey(box)) << kGrey;
+    EXPECT_TRUE(WaitUntil([&] { return IsGrey(box); })) << kGrey;
     bool saysIt = false;
     for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
