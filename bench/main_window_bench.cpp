@@ -1,9 +1,12 @@
 // Cost of the main window's display pass with every picture it can show (87: 2 headers, 48
-// pegs, 8 + 5 clock pictures, 24 counts), and the time from a colour click to its peg on the
-// screen. The window runs modally on the main thread as in the game; a second thread drives it.
-// Run by hand under Wine: wine main_window_bench.exe [passes] [clicks]
+// pegs, 8 + 5 clock pictures, 24 counts) against the same pictures drawn by bare calls, and the
+// time from a colour click to its peg on the screen against a posted message that draws the peg
+// by bare calls. The window runs modally on the main thread as in the game; a second thread
+// drives it. Run by hand under Wine: wine main_window_bench.exe [passes] [clicks]
 #include "main_window.h"
 
+#include "bench_clock.h"
+#include "full_pass.h"
 #include "resource.h"
 #include "update_display.h"
 #include "win_app.h"
@@ -20,6 +23,8 @@
 namespace {
 
 constexpr UINT kRunWork = WM_APP + 1;
+constexpr UINT kBarePeg = WM_APP + 2;      // wParam: ColourIndex, lParam: cell
+constexpr int kFloorCell = CELL_COUNT - 1; // the clicks never reach it
 
 class BenchApp : public CWinApp {
 public:
@@ -30,9 +35,20 @@ BenchApp app;
 MainWindow* mainWindow = nullptr;
 HWND invoker = nullptr;
 
+PlacedPicture PegPicture(int cell, int colour) {
+    PlacedPicture peg = PlacePicture(mainWindow->Handle(), FullPass()[2 + cell]);
+    peg.bitmapId = IDB_PEG_FIRST + colour;
+    return peg;
+}
+
 LRESULT CALLBACK InvokerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kRunWork) {
         (*reinterpret_cast<const std::function<void()>*>(lParam))();
+        return 1;
+    }
+    if (message == kBarePeg) {
+        BareDraw(mainWindow->Handle(),
+                 PegPicture(static_cast<int>(lParam), static_cast<int>(wParam)));
         return 1;
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -43,16 +59,9 @@ void OnWindowThread(const std::function<void()>& work) {
     SendMessageA(invoker, kRunWork, 0, reinterpret_cast<LPARAM>(&work));
 }
 
-double Seconds() {
-    LARGE_INTEGER now;
-    LARGE_INTEGER frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 void DisplayPass(int passes) {
-    double seconds = 0.0;
+    std::vector<double> game;
+    std::vector<double> bare;
     OnWindowThread([&] {
         const HWND window = mainWindow->Handle();
         KillTimer(window, mainWindow->timerId); // only the bench draws
@@ -63,24 +72,49 @@ void DisplayPass(int passes) {
         }
         std::copy_n("112107", 7, state.clockText.begin());
         std::copy_n("1454", 5, state.remainText.begin());
-        UpdateDisplay(window, state); // warm up
-        const double start = Seconds();
+        const std::vector<PlacedPicture> placed = PlacePass(window);
+        UpdateDisplay(window, state); // warm up both
+        BarePass(window, placed);
+        // One of each in turn, the order swapped every time, so that drift of the machine and
+        // any advantage of going second touch both alike.
         for (int p = 0; p < passes; ++p) {
-            UpdateDisplay(window, state);
-            GdiFlush();
+            for (int turn = 0; turn < 2; ++turn) {
+                const bool gameTurn = (p + turn) % 2 == 0;
+                const double start = Seconds();
+                if (gameTurn) {
+                    UpdateDisplay(window, state);
+                } else {
+                    BarePass(window, placed);
+                }
+                GdiFlush();
+                (gameTurn ? game : bare).push_back(Seconds() - start);
+            }
         }
-        seconds = Seconds() - start;
     });
-    std::printf("display pass, 87 pictures: %8.2f ms per pass (%d passes)\n",
-                seconds * 1000.0 / passes, passes);
+    std::printf("display pass, 87 pictures: median %.2f ms, bare calls %.2f ms (%d passes each)\n",
+                Median(game) * 1000.0, Median(bare) * 1000.0, passes);
+    PrintResult("display_pass", Median(game) * 1000.0, Median(bare) * 1000.0);
 }
 
-// The peg's colour at the middle of its disc, read from the screen.
 COLORREF ScreenAt(POINT point) {
     HDC screen = GetDC(nullptr);
     const COLORREF colour = GetPixel(screen, point.x, point.y);
     ReleaseDC(nullptr, screen);
     return colour;
+}
+
+// Seconds from posting to the colour showing at the point, or a negative value after 2 s.
+double PostAndWait(HWND target, UINT message, WPARAM wParam, LPARAM lParam, POINT point,
+                   COLORREF expected) {
+    const double start = Seconds();
+    PostMessageA(target, message, wParam, lParam);
+    while (ScreenAt(point) != expected) {
+        if (Seconds() - start > 2.0) {
+            return -1.0;
+        }
+        Sleep(1); // a busy reader would slow the window thread it is timing
+    }
+    return Seconds() - start;
 }
 
 void ClickToPeg(int clicks) {
@@ -89,29 +123,35 @@ void ClickToPeg(int clicks) {
     PostMessageA(window, WM_COMMAND, IDC_NEW_GAME, 0);
     Sleep(300);
     OnWindowThread([] { mainWindow->state.code = {0, 1, 2, 3}; });
-    clicks = std::min(clicks, CELL_COUNT - 1); // the last cell would end the game
-    std::vector<double> times;
+    clicks = std::min(clicks, kFloorCell - 3); // rows 1 to 11 only: no game ends
+    POINT floorMiddle = PegPicture(kFloorCell, 0).at;
+    floorMiddle.x += 12;
+    floorMiddle.y += 12;
+    ClientToScreen(window, &floorMiddle);
+    std::vector<double> game;
+    std::vector<double> bareTimes;
     for (int i = 0; i < clicks; ++i) {
         const int colour = 4 + i % 2;
         const COLORREF expected = colour == 4 ? RGB(128, 0, 0) : RGB(255, 0, 255);
+        const double bare =
+            PostAndWait(invoker, kBarePeg, colour, kFloorCell, floorMiddle, expected);
         POINT middle{12, 12};
         ClientToScreen(GetDlgItem(window, IDC_PEG_FIRST + i), &middle);
-        const double start = Seconds();
-        PostMessageA(GetDlgItem(window, IDC_COLOUR_BUTTON_FIRST + colour), BM_CLICK, 0, 0);
-        while (ScreenAt(middle) != expected) {
-            if (Seconds() - start > 2.0) {
-                std::printf("peg %d did not appear\n", i);
-                return;
-            }
-            Sleep(1); // a busy reader would slow the window thread it is timing
+        const double click = PostAndWait(GetDlgItem(window, IDC_COLOUR_BUTTON_FIRST + colour),
+                                         BM_CLICK, 0, 0, middle, expected);
+        if (bare < 0.0 || click < 0.0) {
+            std::printf("peg %d did not appear\n", i);
+            return;
         }
-        times.push_back(Seconds() - start);
+        bareTimes.push_back(bare);
+        game.push_back(click);
     }
-    std::sort(times.begin(), times.end());
-    std::printf("colour click to peg on screen: median %.2f ms, min %.2f ms, max %.2f ms"
-                " (%d clicks)\n",
-                times[times.size() / 2] * 1000.0, times.front() * 1000.0, times.back() * 1000.0,
-                clicks);
+    std::sort(game.begin(), game.end());
+    std::printf("colour click to peg on screen: median %.2f ms, min %.2f ms, max %.2f ms;"
+                " bare draw on a posted message: median %.2f ms (%d clicks)\n",
+                Median(game) * 1000.0, game.front() * 1000.0, game.back() * 1000.0,
+                Median(bareTimes) * 1000.0, clicks);
+    PrintResult("click_to_peg", Median(game) * 1000.0, Median(bareTimes) * 1000.0);
 }
 
 } // namespace

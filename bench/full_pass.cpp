@@ -1,0 +1,85 @@
+// The full pass as data, and the bare calls that draw it.
+#include "full_pass.h"
+
+namespace {
+
+constexpr SIZE kPeg{25, 25};
+constexpr SIZE kLargeDigit{24, 35};
+constexpr SIZE kColon{12, 35};
+constexpr SIZE kSmallDigit{11, 23};
+constexpr SIZE kHeader{18, 18};
+constexpr int kColonBitmap = 150;
+constexpr int kNoMatchCount = 151; // 0 exact, 0 colour for every row of the bench board
+
+void AddClock(std::vector<PassPicture>& pass, int firstControl, int y, const char* shown,
+              const int* xs) {
+    for (int i = 0; shown[i] != '\0'; ++i) {
+        const bool colon = shown[i] == ':';
+        pass.push_back({firstControl + i,
+                        colon ? kColonBitmap : shown[i] + 92,
+                        {xs[i], y, 0, 0},
+                        colon ? kColon : kLargeDigit});
+    }
+}
+
+std::vector<PassPicture> MakeFullPass() {
+    std::vector<PassPicture> pass;
+    pass.push_back({1066, 161, {84, 19, 0, 0}, kHeader});
+    pass.push_back({1067, 162, {98, 19, 0, 0}, kHeader});
+    for (int cell = 0; cell < 48; ++cell) {
+        const int row = cell / 4;
+        const int position = cell % 4;
+        pass.push_back(
+            {1005 + cell, 138 + cell % 2, {25 + 13 * position, 37 + 12 * row, 0, 0}, kPeg});
+    }
+    static constexpr int kClockX[] = {136, 149, 162, 169, 182, 195, 202, 215};
+    AddClock(pass, 1053, 33, "11:21:07", kClockX);
+    AddClock(pass, 1061, 72, "14:54", kClockX);
+    for (int row = 0; row < 12; ++row) {
+        pass.push_back({1068 + row, kNoMatchCount, {84, 37 + 12 * row, 0, 0}, kSmallDigit});
+    }
+    for (int row = 0; row < 12; ++row) {
+        pass.push_back({1080 + row, kNoMatchCount, {99, 37 + 12 * row, 0, 0}, kSmallDigit});
+    }
+    return pass;
+}
+
+} // namespace
+
+const std::vector<PassPicture>& FullPass() {
+    static const std::vector<PassPicture> pass = MakeFullPass();
+    return pass;
+}
+
+PlacedPicture PlacePicture(HWND dialog, const PassPicture& picture) {
+    RECT corner = picture.dialogUnits;
+    MapDialogRect(dialog, &corner);
+    return {{corner.left, corner.top}, picture.bitmapId, picture.pixels};
+}
+
+std::vector<PlacedPicture> PlacePass(HWND dialog) {
+    std::vector<PlacedPicture> placed;
+    for (const PassPicture& picture : FullPass()) {
+        placed.push_back(PlacePicture(dialog, picture));
+    }
+    return placed;
+}
+
+void BareDraw(HWND window, const PlacedPicture& picture) {
+    HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(picture.bitmapId));
+    HDC dc = GetDC(window);
+    HDC memory = CreateCompatibleDC(dc);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(dc, picture.at.x, picture.at.y, picture.pixels.cx, picture.pixels.cy, memory, 0, 0,
+           SRCCOPY);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    ReleaseDC(window, dc);
+    DeleteObject(bitmap);
+}
+
+void BarePass(HWND window, const std::vector<PlacedPicture>& pictures) {
+    for (const PlacedPicture& picture : pictures) {
+        BareDraw(window, picture);
+    }
+}
