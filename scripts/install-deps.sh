@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # Installs from Debian's packages whatever the build, the game or its tests still lack.
-# Usage: install-deps.sh run|test   (test adds Xvfb and GoogleTest)
+# Usage: install-deps.sh run|test|dist|install
+#   (test adds Xvfb, native GoogleTest, NSIS and Python; dist adds NSIS; install adds Python)
 set -euo pipefail
 
 purpose=${1:-run}
-packages=(cmake make g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 wine32:i386)
-if [ "$purpose" = test ]; then
-    packages+=(g++ xvfb googletest libgtest-dev)
-fi
+# GoogleTest's sources: configuring the Windows presets builds them for the Windows tests.
+packages=(cmake make g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest
+          wine wine64 wine32:i386)
+case $purpose in
+    test) packages+=(g++ xvfb libgtest-dev nsis python3) ;;
+    dist) packages+=(nsis) ;;
+    install) packages+=(python3) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

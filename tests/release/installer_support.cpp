@@ -1,0 +1,261 @@
+// Files, registry, shortcuts, processes and dialogs, for the installer tests.
+#include "installer_support.h"
+
+#include <objidl.h>
+#include <shlobj.h>
+
+#include <array>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+class RegistryKey {
+public:
+    RegistryKey(HKEY root, const char* path, REGSAM access) {
+        if (RegOpenKeyExA(root, path, 0, access, &key) != ERROR_SUCCESS) {
+            key = nullptr;
+        }
+    }
+    ~RegistryKey() {
+        if (key != nullptr) {
+            RegCloseKey(key);
+        }
+    }
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+
+    HKEY Get() const { return key; }
+
+private:
+    HKEY key = nullptr;
+};
+
+// One COM interface pointer, released when it goes.
+template <typename Interface> class ComPointer {
+public:
+    ComPointer() = default;
+    ~ComPointer() {
+        if (pointer != nullptr) {
+            pointer->Release();
+        }
+    }
+    ComPointer(const ComPointer&) = delete;
+    ComPointer& operator=(const ComPointer&) = delete;
+
+    Interface* operator->() const { return pointer; }
+    Interface* Get() const { return pointer; }
+    void** Out() { return reinterpret_cast<void**>(&pointer); }
+
+private:
+    Interface* pointer = nullptr;
+};
+
+class ComApartment {
+public:
+    ComApartment() : ready(SUCCEEDED(CoInitialize(nullptr))) {}
+    ~ComApartment() {
+        if (ready) {
+            CoUninitialize();
+        }
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    bool ready;
+};
+
+struct DialogSearch {
+    const char* caption;
+    const char* textStart;
+    HWND candidate = nullptr;
+    HWND found = nullptr;
+};
+
+std::string WindowText(HWND window) {
+    std::array<char, 512> text{};
+    GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
+    return text.data();
+}
+
+BOOL CALLBACK MatchControl(HWND control, LPARAM lParam) {
+    auto* search = reinterpret_cast<DialogSearch*>(lParam);
+    if (WindowText(control).rfind(search->textStart, 0) == 0) {
+        search->found = search->candidate;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK MatchDialog(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<DialogSearch*>(lParam);
+    std::array<char, 16> className{};
+    GetClassNameA(window, className.data(), static_cast<int>(className.size()));
+    std::string caption = WindowText(window);
+    caption.erase(caption.find_last_not_of(' ') + 1); // NSIS ends its captions with a space
+    if (!IsWindowVisible(window) || std::string(className.data()) != "#32770" ||
+        caption != search->caption) {
+        return TRUE;
+    }
+    search->candidate = window;
+    EnumChildWindows(window, MatchControl, lParam);
+    return search->found == nullptr;
+}
+
+std::optional<PROCESS_INFORMATION> Start(const std::string& commandLine) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::string writable = commandLine;
+    if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return std::nullopt;
+    }
+    CloseHandle(process.hThread);
+    return process;
+}
+
+} // namespace
+
+std::string BesideTest(const char* relative) {
+    std::array<char, MAX_PATH> module{};
+    GetModuleFileNameA(nullptr, module.data(), static_cast<DWORD>(module.size()));
+    std::string joined(module.data());
+    joined = joined.substr(0, joined.find_last_of('\\') + 1) + relative;
+    std::array<char, MAX_PATH> full{};
+    GetFullPathNameA(joined.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    return full.data();
+}
+
+std::string ShellFolder(int csidl) {
+    std::array<char, MAX_PATH> folder{};
+    if (FAILED(SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, folder.data()))) {
+        return {};
+    }
+    return folder.data();
+}
+
+std::string WindowsFolder() {
+    std::array<char, MAX_PATH> folder{};
+    GetWindowsDirectoryA(folder.data(), static_cast<UINT>(folder.size()));
+    return folder.data();
+}
+
+bool PathExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::optional<std::string> FileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return std::nullopt;
+    }
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+bool SamePath(const std::string& a, const std::string& b) {
+    return lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
+bool KeyExists(HKEY root, const char* path) {
+    return RegistryKey(root, path, KEY_READ).Get() != nullptr;
+}
+
+std::optional<std::string> RegistryText(HKEY root, const char* path, const char* name) {
+    const RegistryKey key(root, path, KEY_QUERY_VALUE);
+    std::array<char, 1024> text{};
+    DWORD size = static_cast<DWORD>(text.size() - 1);
+    DWORD type = 0;
+    if (key.Get() == nullptr ||
+        RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(text.data()),
+                         &size) != ERROR_SUCCESS ||
+        type != REG_SZ) {
+        return std::nullopt;
+    }
+    return std::string(text.data());
+}
+
+void StoreRegistryText(HKEY root, const char* path, const char* name, const char* text) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(root, path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) ==
+        ERROR_SUCCESS) {
+        RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                       static_cast<DWORD>(lstrlenA(text) + 1));
+        RegCloseKey(key);
+    }
+}
+
+std::optional<ShortcutTarget> ReadShortcut(const std::string& linkPath) {
+    const ComApartment apartment;
+    ComPointer<IShellLinkA> link;
+    ComPointer<IPersistFile> file;
+    std::array<wchar_t, MAX_PATH> widePath{};
+    MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath.data(),
+                        static_cast<int>(widePath.size()));
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                link.Out())) ||
+        FAILED(link->QueryInterface(IID_IPersistFile, file.Out())) ||
+        FAILED(file->Load(widePath.data(), STGM_READ))) {
+        return std::nullopt;
+    }
+    std::array<char, MAX_PATH> target{};
+    std::array<char, MAX_PATH> folder{};
+    if (FAILED(link->GetPath(target.data(), static_cast<int>(target.size()), nullptr, 0)) ||
+        FAILED(link->GetWorkingDirectory(folder.data(), static_cast<int>(folder.size())))) {
+        return std::nullopt;
+    }
+    return ShortcutTarget{target.data(), folder.data()};
+}
+
+std::optional<DWORD> RunAndWait(const std::string& commandLine, DWORD timeoutMs) {
+    const std::optional<PROCESS_INFORMATION> process = Start(commandLine);
+    if (!process) {
+        return std::nullopt;
+    }
+    std::optional<DWORD> exitCode;
+    DWORD code = 0;
+    if (WaitForSingleObject(process->hProcess, timeoutMs) == WAIT_OBJECT_0 &&
+        GetExitCodeProcess(process->hProcess, &code)) {
+        exitCode = code;
+    } else {
+        TerminateProcess(process->hProcess, 99);
+    }
+    CloseHandle(process->hProcess);
+    return exitCode;
+}
+
+bool Launch(const std::string& commandLine) {
+    const std::optional<PROCESS_INFORMATION> process = Start(commandLine);
+    if (process) {
+        CloseHandle(process->hProcess);
+    }
+    return process.has_value();
+}
+
+HWND FindDialog(const char* caption, const char* textStart) {
+    DialogSearch search{caption, textStart};
+    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void PressButton(HWND dialog, int id) {
+    PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+void EndProgramsShowing(const char* caption) {
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        const HWND dialog = FindDialog(caption, "");
+        if (dialog == nullptr) {
+            return;
+        }
+        DWORD processId = 0;
+        GetWindowThreadProcessId(dialog, &processId);
+        const HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId);
+        if (process != nullptr) {
+            TerminateProcess(process, 99);
+            WaitForSingleObject(process, 5000);
+            CloseHandle(process);
+        }
+    }
+}

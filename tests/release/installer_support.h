@@ -1,0 +1,44 @@
+// What the installer tests look at on the Windows side: files and folders, registry values,
+// shortcuts, processes started by command line, and other programs' dialogs.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+// A file or folder beside this test program, given relative to it, as a full path.
+std::string BesideTest(const char* relative);
+// A shell folder such as CSIDL_PROGRAM_FILES.
+std::string ShellFolder(int csidl);
+std::string WindowsFolder();
+
+bool PathExists(const std::string& path);
+// The whole file, or nothing when it cannot be read.
+std::optional<std::string> FileBytes(const std::string& path);
+bool SamePath(const std::string& a, const std::string& b);
+
+bool KeyExists(HKEY root, const char* path);
+std::optional<std::string> RegistryText(HKEY root, const char* path, const char* name);
+void StoreRegistryText(HKEY root, const char* path, const char* name, const char* text);
+
+// Where a shortcut leads: its target and the folder it starts in.
+struct ShortcutTarget {
+    std::string path;
+    std::string workingFolder;
+};
+std::optional<ShortcutTarget> ReadShortcut(const std::string& linkPath);
+
+// Runs a command line and waits for it; the exit code, or nothing when it could not be
+// started or did not end within the timeout (it is then ended).
+std::optional<DWORD> RunAndWait(const std::string& commandLine, DWORD timeoutMs = 60000);
+// Starts a command line without waiting; false when it could not be started.
+bool Launch(const std::string& commandLine);
+
+// A visible dialog of any program with that caption (trailing spaces aside) whose controls include one showing
+// text that begins with textStart ("" for any); null when there is none.
+HWND FindDialog(const char* caption, const char* textStart);
+// Ends the programs that show a dialog with that caption.
+void EndProgramsShowing(const char* caption);
+// Clicks the dialog's button as a mouse click would.
+void PressButton(HWND dialog, int id);
