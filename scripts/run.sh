@@ -12,13 +12,4 @@ scripts/install-deps.sh run
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 -j"${JOBS:-2}" --target zodedu
 
-data=${XDG_DATA_HOME:-$HOME/.local/share}/zodedu
-prefix=$data/wine
-if [ ! -f "$prefix/.ready" ]; then
-    echo "Preparing the game's Wine prefix in $prefix (once)..."
-    rm -rf "$prefix"
-    scripts/wine-prefix.sh "$prefix" win32 && touch "$prefix/.ready"
-fi
-export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
-cd build/win32/src/app
-exec wine zodedu.exe
+exec packaging/launch.sh build/win32/src/app scripts/wine-prefix.sh
