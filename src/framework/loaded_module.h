@@ -16,6 +16,16 @@ public:
 
     explicit operator bool() const { return module != nullptr; }
 
+    // A function of the library by name, as the given function pointer type; null if absent.
+    template <class Function> Function Procedure(const char* name) const {
+        if (module == nullptr) {
+            return nullptr;
+        }
+        // Through the generic function pointer type, which converts to any other.
+        return reinterpret_cast<Function>(
+            reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+    }
+
 private:
     HMODULE module;
 };

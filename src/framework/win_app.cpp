@@ -4,6 +4,7 @@
 #include "dialog.h"
 #include "dialog_colours.h"
 #include "help_key.h"
+#include "loaded_module.h"
 #include "modal_owner.h"
 
 #include <commdlg.h>
@@ -11,8 +12,20 @@
 #include <array>
 
 namespace {
+
 CWinApp* currentApp = nullptr;
+
+// The one function the program takes from comdlg32. Linked in, that library would bring the
+// shell and the print spooler with their own libraries into the process for its whole run
+// (some 8 MB and a slower start under Wine); loaded for this call, it goes again after it.
+bool FileTitle(const std::string& path, std::array<char, MAX_PATH>& title) {
+    const LoadedModule commonDialogs("comdlg32.dll");
+    const auto getFileTitle = commonDialogs.Procedure<decltype(&GetFileTitleA)>("GetFileTitleA");
+    return getFileTitle != nullptr &&
+           getFileTitle(path.c_str(), title.data(), static_cast<WORD>(title.size())) == 0;
 }
+
+} // namespace
 
 CWinApp::CWinApp() { currentApp = this; }
 
@@ -30,8 +43,7 @@ void CWinApp::StartUp() {
     const std::string modulePath(path.data());
     const std::string basePath = DeriveModuleNames(modulePath, std::nullopt).basePath;
     std::array<char, MAX_PATH> title{};
-    const bool titled = GetFileTitleA(basePath.c_str(), title.data(),
-                                      static_cast<WORD>(title.size())) == 0;
+    const bool titled = FileTitle(basePath, title);
     names = DeriveModuleNames(modulePath,
                               titled ? std::optional<std::string>(title.data()) : std::nullopt);
     WatchHelpKey();
