@@ -24,7 +24,8 @@ def largest_image(data):
         raise IconError("icon directory cut short")
     best = None
     for index in range(count):
-        width, height, _, _, _, _, size, offset = struct.unpack_from("<BBBBHHII", data, 6 + 16 * index)
+        entry = struct.unpack_from("<BBBBHHII", data, 6 + 16 * index)
+        width, height, size, offset = entry[0], entry[1], entry[6], entry[7]
         area = (width or 256) * (height or 256)
         if offset + size > len(data):
             raise IconError("image %d lies past the end of the file" % index)
@@ -37,7 +38,8 @@ def bmp_pixels(image):
     """The image as rows of (r, g, b, a), top row first."""
     if len(image) < 40:
         raise IconError("image header cut short")
-    header, width, double_height, planes, bits, compression = struct.unpack_from("<IiiHHI", image, 0)
+    header, width, double_height, planes, bits, compression = struct.unpack_from(
+        "<IiiHHI", image, 0)
     colours_used = struct.unpack_from("<I", image, 32)[0]
     if header < 40 or compression != 0 or planes != 1:
         raise IconError("unsupported image (header %d, compression %d)" % (header, compression))

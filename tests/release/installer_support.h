@@ -35,8 +35,8 @@ std::optional<DWORD> RunAndWait(const std::string& commandLine, DWORD timeoutMs 
 // Starts a command line without waiting; false when it could not be started.
 bool Launch(const std::string& commandLine);
 
-// A visible dialog of any program with that caption (trailing spaces aside) whose controls include one showing
-// text that begins with textStart ("" for any); null when there is none.
+// A visible dialog of any program with that caption (trailing spaces aside) whose controls include
+// one showing text that begins with textStart ("" for any); null when there is none.
 HWND FindDialog(const char* caption, const char* textStart);
 // Ends the programs that show a dialog with that caption.
 void EndProgramsShowing(const char* caption);

@@ -70,7 +70,8 @@ protected:
     // settings and all.
     void TearDown() override {
         EndProgramsShowing(kUninstallCaption);
-        if (const auto folder = RegistryText(HKEY_LOCAL_MACHINE, kUninstallKey, "InstallLocation")) {
+        if (const auto folder =
+                RegistryText(HKEY_LOCAL_MACHINE, kUninstallKey, "InstallLocation")) {
             RunAndWait(Quoted(*folder + "\\uninstall.exe") + " /S /REMOVESETTINGS _?=" + *folder);
             DeleteFileA((*folder + "\\uninstall.exe").c_str());
             RemoveDirectoryA(folder->c_str());
@@ -94,7 +95,8 @@ protected:
     // Runs the uninstall command Add/Remove Programs runs for a silent removal, with any
     // extra switches, and waits for the folder to go.
     static void UninstallQuietly(const std::string& folder, const std::string& switches = "") {
-        const auto command = RegistryText(HKEY_LOCAL_MACHINE, kUninstallKey, "QuietUninstallString");
+        const auto command =
+            RegistryText(HKEY_LOCAL_MACHINE, kUninstallKey, "QuietUninstallString");
         ASSERT_TRUE(command);
         ASSERT_EQ(RunAndWait(*command + " " + switches), 0u);
         EXPECT_TRUE(WaitUntil([&] { return !PathExists(folder); }, 30000)) << folder;
@@ -107,13 +109,14 @@ protected:
         ASSERT_TRUE(command);
         ASSERT_TRUE(Launch(*command));
         HWND uninstaller = nullptr;
-        ASSERT_TRUE(WaitUntil([&] { return (uninstaller = FindDialog(kUninstallCaption, "")); },
-                              20000));
+        ASSERT_TRUE(
+            WaitUntil([&] { return (uninstaller = FindDialog(kUninstallCaption, "")); }, 20000));
         PressButton(uninstaller, IDOK);
         HWND question = nullptr;
         ASSERT_TRUE(WaitUntil([&] { return (question = FindDialog(kUninstallCaption, kQuestion)); },
                               20000));
-        EXPECT_TRUE(PathExists(folder + "\\zodedu.exe")) << "the question comes before anything goes";
+        EXPECT_TRUE(PathExists(folder + "\\zodedu.exe"))
+            << "the question comes before anything goes";
         PressButton(question, answer);
         EXPECT_TRUE(WaitUntil([&] { return !PathExists(folder); }, 20000)) << folder;
         HWND close = GetDlgItem(uninstaller, IDOK);
