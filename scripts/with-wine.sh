@@ -18,7 +18,9 @@ scratch=$(mktemp -d)
 xvfb_pid=
 wineserver_pid=
 cleanup() {
-    [ -n "$wineserver_pid" ] && kill "$wineserver_pid" 2>/dev/null && wait "$wineserver_pid" 2>/dev/null
+    # The server ends its clients too, Wine's own services included; killed alone, it leaves
+    # them behind, one of them busy for ever.
+    [ -n "$wineserver_pid" ] && { wineserver -k 2>/dev/null || kill "$wineserver_pid" 2>/dev/null; wait "$wineserver_pid" 2>/dev/null; }
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
     rm -rf "$scratch"
 }
