@@ -143,11 +143,17 @@ bool GameProcess::WaitForExit(DWORD& exitCode, DWORD timeoutMs) const {
 void ClickAt(HWND control) {
     RECT rect;
     GetWindowRect(control, &rect);
-    SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    // Each event carries the point: a button event without one may land where the cursor
+    // was before it moved.
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     INPUT input[2]{};
-    input[0].type = input[1].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    for (INPUT& event : input) {
+        event.type = INPUT_MOUSE;
+        event.mi.dx = MulDiv((rect.left + rect.right) / 2, 65535, width - 1);
+        event.mi.dy = MulDiv((rect.top + rect.bottom) / 2, 65535, height - 1);
+    }
+    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP;
     SendInput(2, input, sizeof input[0]);
     Settle(100);
 }

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <sstream>
 
 namespace {
 
@@ -237,8 +238,11 @@ TEST_F(SoakTest, DisplayPassesAndTicksLeaveNoGdiOrUserObjectBehind) {
     const GameState end = game.State();
     EXPECT_EQ(end.gamesWon - start.gamesWon, gamesWon);
     EXPECT_EQ(end.gamesPlayed - start.gamesPlayed, gamesWon + gamesLost);
-    std::printf("soak: %d display passes in %d cycles, %d games won and %d lost\n", wanted,
-                cycle, gamesWon, gamesLost);
+    std::ostringstream user;
+    PrintTo(userBefore, &user);
+    std::printf("soak: %d display passes in %d cycles, %d games won and %d lost; %d GDI objects "
+                "and %s before and after\n",
+                wanted, cycle, gamesWon, gamesLost, gdiBefore, user.str().c_str());
 }
 
 } // namespace
