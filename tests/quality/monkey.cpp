@@ -140,7 +140,7 @@ bool CloseEverythingAndExit(GameSession& game) {
         } else {
             PressKey(VK_ESCAPE);
         }
-        if (!WaitForWindowThreadIdle(10000)) {
+        if (!WaitForWindowThreadIdle(kHangTimeoutMs)) {
             return false;
         }
     }

@@ -11,6 +11,9 @@
 
 class GameSession;
 
+// How long the game may take over one event before it counts as hung.
+inline constexpr DWORD kHangTimeoutMs = 15000;
+
 struct MonkeyEvent {
     std::string description; // what was done where, for failure messages
     bool mayConfirm = false; // could have pressed OK in the Difficulty or Settings dialog

@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr DWORD kHangTimeoutMs = 10000;
-
 const char* const kResultCaptions[] = {kWinCaption, kLoseCaption};
 
 unsigned long FromEnvironment(const char* name, unsigned long fallback) {

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <cctype>
+#include <ostream>
 #include <set>
 #include <string>
 
@@ -29,6 +30,10 @@ const StoredFault kFaults[] = {
     {"over-long", REG_SZ, "3" + std::string(2047, '\0')},
     {"over-long digits", REG_SZ, std::string(1500, '1') + '\0'},
 };
+
+void PrintTo(const StoredFault& fault, std::ostream* out) {
+    *out << fault.name;
+}
 
 std::string KeyPath(const char* name) {
     return std::string("Software\\Vivevev\\Zodedu\\1.00\\") + name;
