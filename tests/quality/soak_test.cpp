@@ -42,9 +42,10 @@ Guess Miss(const GameState& state) {
 
 class SoakTest : public MainWindowTest {
 protected:
+    // The default limit of fifteen minutes: no game of the soak runs out of time by itself,
+    // only those it ends that way.
     void SetUp() override {
         MainWindowTest::SetUp();
-        settingsStore.SetTimeLimit(1);
         paintsLeft = SizeFromEnvironment("ZODEDU_SOAK_PASSES", 5000);
         ticksLeft = std::min(SizeFromEnvironment("ZODEDU_SOAK_TICKS", 1000), paintsLeft);
         paintsLeft -= ticksLeft; // every tick finds a changed text and runs a pass
@@ -54,9 +55,9 @@ protected:
     bool Done() const { return paintsLeft == 0 && ticksLeft == 0; }
 
     // The passes one board state gets: paints of the window, then ticks of the clock.
-    void Passes(const GameSession& game, int share = 1) {
-        const int paints = std::min(kPaintsPerState * share, paintsLeft);
-        const int ticks = std::min(kTicksPerState * share, ticksLeft);
+    void Passes(const GameSession& game) {
+        const int paints = std::min(kPaintsPerState, paintsLeft);
+        const int ticks = std::min(kTicksPerState, ticksLeft);
         PaintPasses(game, paints);
         TickPasses(game, ticks);
         paintsLeft -= paints;
@@ -95,7 +96,7 @@ protected:
         }
     }
 
-    // Clicks in the code's colours, row by row, with passes after each peg.
+    // A row that misses, then the code, with passes before and after each peg.
     void PlayWinOnTheSecondRow(const GameSession& game) {
         const GameState state = game.State();
         ClickWithPasses(game, Miss(state), PEG_COUNT);
@@ -115,7 +116,7 @@ protected:
 
     void PlayLostOnTimeAfterThreePegs(const GameSession& game) {
         ClickWithPasses(game, Miss(game.State()), PEG_COUNT - 1);
-        game.ExpireCountdown(1);
+        game.ExpireCountdown(settingsStore.GetTimeLimit());
         game.PostTick();
         const HWND lose = WaitForDialog(kLoseCaption);
         ASSERT_NE(lose, nullptr);
@@ -201,7 +202,6 @@ TEST_F(SoakTest, DisplayPassesAndTicksLeaveNoGdiOrUserObjectBehind) {
     GameSession game;
     ASSERT_TRUE(game.Started());
     game.StopClock();
-    const int wanted = totalPasses;
 
     // The drivers really run the pass: a paint and a tick each bring back a wiped picture,
     // which stays wiped without them once the desktop has settled (the first window on a new
@@ -242,7 +242,7 @@ TEST_F(SoakTest, DisplayPassesAndTicksLeaveNoGdiOrUserObjectBehind) {
     PrintTo(userBefore, &user);
     std::printf("soak: %d display passes in %d cycles, %d games won and %d lost; %d GDI objects "
                 "and %s before and after\n",
-                wanted, cycle, gamesWon, gamesLost, gdiBefore, user.str().c_str());
+                totalPasses, cycle, gamesWon, gamesLost, gdiBefore, user.str().c_str());
 }
 
 } // namespace
