@@ -1,7 +1,9 @@
 // Cost of DrawControlBitmap: per call and per display pass of 87 pictures (the most the main
 // window draws), next to the bare Win32 calls it makes written out in a plain loop, and to a
 // blit of a bitmap loaded once. Run by hand: wine draw_control_bitmap_bench.exe [passes]
+#include "bench_clock.h"
 #include "draw_control_bitmap.h"
+#include "full_pass.h"
 
 #include <windows.h>
 
@@ -16,7 +18,7 @@ constexpr int kPictures = 87;
 
 // The pictures of a full pass: 2 headers, 48 pegs, 8 + 5 clock pictures, 24 counts; each
 // with an anchor of its own.
-std::vector<std::pair<int, int>> FullPass() {
+std::vector<std::pair<int, int>> BoardPass() {
     std::vector<std::pair<int, int>> pass; // control, bitmap
     int control = 1;
     pass.emplace_back(control++, 161);
@@ -61,38 +63,6 @@ void Pump() {
     }
 }
 
-double Seconds() {
-    LARGE_INTEGER now;
-    LARGE_INTEGER frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-// The same calls as DrawControlBitmap makes, written out without any wrapper.
-void BareCalls(HWND window, int controlId, int bitmapId) {
-    HWND control = GetDlgItem(window, controlId);
-    HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmapId & 0xFFFF));
-    BITMAP info{};
-    GetObjectA(bitmap, sizeof info, &info);
-    HDC dc = GetDC(window);
-    if (IsWindowVisible(control)) {
-        POINT corner{0, 0};
-        MapWindowPoints(control, window, &corner, 1);
-        POINT previousOrigin;
-        SetViewportOrgEx(dc, corner.x, corner.y, &previousOrigin);
-        HDC memory = CreateCompatibleDC(dc);
-        HGDIOBJ previous = SelectObject(memory, bitmap);
-        BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, previous);
-        DeleteDC(memory);
-        SetViewportOrgEx(dc, previousOrigin.x, previousOrigin.y, nullptr);
-    }
-    ReleaseDC(window, dc);
-    DeleteObject(bitmap);
-    ValidateRect(control, nullptr);
-}
-
 template <class Draw>
 double TimePasses(int passes, const std::vector<std::pair<int, int>>& pass, Draw draw) {
     const double start = Seconds();
@@ -117,11 +87,11 @@ int main(int argc, char** argv) {
     const int passes = argc > 1 ? std::atoi(argv[1]) : 200;
     HWND board = CreateBoard();
     Pump();
-    const std::vector<std::pair<int, int>> pass = FullPass();
+    const std::vector<std::pair<int, int>> pass = BoardPass();
 
     // Warm up caches of the system on both paths before timing either.
     TimePasses(5, pass, [&](int c, int b) { DrawControlBitmap(board, c, b); });
-    TimePasses(5, pass, [&](int c, int b) { BareCalls(board, c, b); });
+    TimePasses(5, pass, [&](int c, int b) { RequiredCallsDraw(board, c, b); });
 
     // Interleaved rounds, so that drift of the machine touches both alike.
     double routine = 0.0;
@@ -129,7 +99,7 @@ int main(int argc, char** argv) {
     for (int round = 0; round < 4; ++round) {
         routine +=
             TimePasses(passes / 4, pass, [&](int c, int b) { DrawControlBitmap(board, c, b); });
-        bare += TimePasses(passes / 4, pass, [&](int c, int b) { BareCalls(board, c, b); });
+        bare += TimePasses(passes / 4, pass, [&](int c, int b) { RequiredCallsDraw(board, c, b); });
         Pump();
     }
     const int timed = passes / 4 * 4;

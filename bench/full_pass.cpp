@@ -83,3 +83,26 @@ void BarePass(HWND window, const std::vector<PlacedPicture>& pictures) {
         BareDraw(window, picture);
     }
 }
+
+void RequiredCallsDraw(HWND window, int controlId, int bitmapId) {
+    HWND control = GetDlgItem(window, controlId);
+    HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmapId & 0xFFFF));
+    BITMAP info{};
+    GetObjectA(bitmap, sizeof info, &info);
+    HDC dc = GetDC(window);
+    if (IsWindowVisible(control)) {
+        POINT corner{0, 0};
+        MapWindowPoints(control, window, &corner, 1);
+        POINT previousOrigin;
+        SetViewportOrgEx(dc, corner.x, corner.y, &previousOrigin);
+        HDC memory = CreateCompatibleDC(dc);
+        HGDIOBJ previous = SelectObject(memory, bitmap);
+        BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
+        SelectObject(memory, previous);
+        DeleteDC(memory);
+        SetViewportOrgEx(dc, previousOrigin.x, previousOrigin.y, nullptr);
+    }
+    ReleaseDC(window, dc);
+    DeleteObject(bitmap);
+    ValidateRect(control, nullptr);
+}

@@ -31,3 +31,7 @@ PlacedPicture PlacePicture(HWND dialog, const PassPicture& picture);
 // One picture, loaded, blitted and freed with nothing else around it.
 void BareDraw(HWND window, const PlacedPicture& picture);
 void BarePass(HWND window, const std::vector<PlacedPicture>& pictures);
+
+// One picture through every call the drawing routine makes (find the anchor, load, read the
+// size, draw from the anchor's corner, free, validate the anchor), written out bare.
+void RequiredCallsDraw(HWND window, int controlId, int bitmapId);

@@ -1,8 +1,8 @@
 // The game and the floor program as separate processes, started the same way from here:
 // start-up to the fully painted window (median of several runs each, taken in turn), then a
 // minute of each alone on the desktop with its clock running, after which its working set is
-// read. The idle CPU of that minute is read by scripts/bench.sh from /proc, between the MARK
-// lines printed here, because Wine reports no CPU times for another process.
+// read. CPU times (of each start-up and of the idle minute) are read by scripts/bench.sh from
+// /proc on the MARK lines printed here, because Wine reports none for another process.
 // Run by hand under Wine: process_bench.exe GAME.exe FLOOR.exe [starts] [idle seconds]
 #include "bench_clock.h"
 #include "program_run.h"
@@ -22,6 +22,8 @@ const char* const kGameCaption = "Zodedu";
 const char* const kFloorCaption = "Zodedu floor";
 constexpr DWORD kPaintTimeoutMs = 20000;
 constexpr int kPegsEntered = 47; // every cell but the last: a full board without an end
+constexpr DWORD kCpuReadMs = 300;
+constexpr double kPegTimeout = 10.0; // seconds; long, for a machine under heavy load
 
 struct Target {
     const char* name;
@@ -30,23 +32,31 @@ struct Target {
 };
 
 // Milliseconds from creating the process to the fully painted window, or a negative value.
-double StartUpMs(const Target& target) {
+// With counted, the script is told to read the CPU time the process has used so far; it is
+// left alone a moment for that, well before its first clock tick.
+double StartUpMs(const Target& target, bool counted) {
     const double start = Seconds();
     ProgramRun run(target.exePath, target.caption);
     if (!run.Started() || !run.WaitPainted(kPaintTimeoutMs)) {
         return -1.0;
     }
-    return (Seconds() - start) * 1000.0;
+    const double elapsed = (Seconds() - start) * 1000.0;
+    if (counted) {
+        std::printf("MARK %s painted %s\n", target.name, target.exePath.c_str());
+        std::fflush(stdout);
+        Sleep(kCpuReadMs);
+    }
+    return elapsed;
 }
 
 bool MeasureStartUp(const Target& game, const Target& floor, int starts) {
-    StartUpMs(game); // first runs fill the system's caches; not counted
-    StartUpMs(floor);
+    StartUpMs(game, false); // first runs fill the system's caches; not counted
+    StartUpMs(floor, false);
     std::vector<double> gameMs;
     std::vector<double> floorMs;
     for (int i = 0; i < starts; ++i) {
-        const double g = StartUpMs(game);
-        const double f = StartUpMs(floor);
+        const double g = StartUpMs(game, true);
+        const double f = StartUpMs(floor, true);
         if (g < 0.0 || f < 0.0) {
             std::printf("start-up run %d: no fully painted window\n", i);
             return false;
@@ -76,7 +86,7 @@ bool EnterPegs(HWND mainWindow) {
         PostMessageA(GetDlgItem(mainWindow, IDC_COLOUR_BUTTON_FIRST + colour), BM_CLICK, 0, 0);
         const double start = Seconds();
         while (ScreenAt(middle) != PegColour(colour)) {
-            if (Seconds() - start > 2.0) {
+            if (Seconds() - start > kPegTimeout) {
                 std::printf("peg %d did not appear\n", cell);
                 return false;
             }

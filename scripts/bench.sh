@@ -19,19 +19,19 @@ windows_path() { local path=$1; echo "Z:${path//\//\\}"; }
 
 # The unix process of a Windows program started in this run's prefix, by its Windows path.
 unix_pid() {
-    local want=$1 dir first
-    for dir in /proc/[0-9]*; do
-        IFS= read -r -d '' first <"$dir/cmdline" 2>/dev/null || continue
+    local want=$1 pid first
+    for pid in $(pgrep -f -- "${want##*\\}"); do
+        IFS= read -r -d '' first <"/proc/$pid/cmdline" 2>/dev/null || continue
         first=${first%"${first##*[! ]}"} # Wine pads its command line with spaces
-        if [ "$first" = "$want" ] && grep -qzx "WINEPREFIX=$WINEPREFIX" "$dir/environ" 2>/dev/null; then
-            echo "${dir#/proc/}"
+        if [ "$first" = "$want" ] && grep -qzx "WINEPREFIX=$WINEPREFIX" "/proc/$pid/environ" 2>/dev/null; then
+            echo "$pid"
             return 0
         fi
     done
     return 1
 }
 
-# "seconds cpu-seconds" of a process now: user and system time of all its threads.
+# "seconds clock-ticks" of a process now: user and system time of all its threads so far.
 cpu_sample() {
     local stat fields
     stat=$(<"/proc/$1/stat") || return 1
@@ -39,10 +39,12 @@ cpu_sample() {
     echo "$EPOCHREALTIME $(((fields[11] + fields[12])))"
 }
 
+median() { sort -n | awk 'NF { v[++n] = $1 } END { print n % 2 ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2 }'; }
+
 # Runs under scripts/with-wine.sh: every figure that needs Wine, as RESULT lines in $1.
 measure() {
-    local results=$1 build=$2 line name pid ticks
-    local -A begin pids cpu
+    local results=$1 build=$2 line name pid ticks sample
+    local -A begin pids cpu startup_cpu
     ticks=$(getconf CLK_TCK)
     echo "== display pass and click to peg (main_window_bench)"
     (cd "$build/bench" && wine main_window_bench.exe "$passes" "$clicks") | tee -a "$results"
@@ -53,7 +55,18 @@ measure() {
             line=${line%$'\r'}
             echo "$line"
             case $line in
-            RESULT*) echo "$line" >>"$results" ;;
+            RESULT*)
+                echo "$line" >>"$results"
+                if [[ $line == "RESULT startup "* ]] && [ -n "${startup_cpu[game]:-}" ] && [ -n "${startup_cpu[floor]:-}" ]; then
+                    echo "RESULT startup_cpu $(median <<<"${startup_cpu[game]}") $(median <<<"${startup_cpu[floor]}")" >>"$results"
+                fi
+                ;;
+            "MARK "*" painted "*)
+                read -r _ name _ <<<"$line"
+                if pid=$(unix_pid "${line#MARK "$name" painted }") && sample=$(cpu_sample "$pid"); then
+                    startup_cpu[$name]+="$((${sample#* } * 1000 / ticks))"$'\n'
+                fi
+                ;;
             "MARK "*" begin "*)
                 read -r _ name _ <<<"$line"
                 if pid=$(unix_pid "${line#MARK "$name" begin }"); then
@@ -116,7 +129,8 @@ echo "zodedu.exe imports: $imports"
 [ -z "$foreign" ] || echo "not system DLLs: $foreign"
 
 echo
-echo "Zodedu benchmarks: $(nproc) cores, $(wine --version), Xvfb; idle period $idle_seconds s"
+echo "Zodedu benchmarks: $(nproc) cores, $(wine --version), Xvfb; idle period $idle_seconds s;" \
+    "load average at the end $(cut -d' ' -f1-3 /proc/loadavg)"
 awk -v foreign="$foreign" '
 function row(label, game, floor, unit, ratio, target, met) {
     printf "%-14s %12s %12s %8s   %-26s %s\n", label, game " " unit, floor " " unit,
@@ -127,9 +141,10 @@ $1 == "RESULT" { game[$2] = $3; floor[$2] = $4 }
 END {
     printf "%-14s %12s %12s %8s   %-26s %s\n", "figure", "game", "floor", "ratio", "target", "met"
     n = split("startup display_pass click_to_peg idle_cpu memory size", order, " ")
+    split("start-up,display pass,click to peg,idle CPU,memory,size", label, ",")
     for (i = 1; i <= n; i++) {
         f = order[i]
-        if (!(f in game)) { printf "%-14s no figure: see the output above\n", f; failed++; continue }
+        if (!(f in game)) { printf "%-14s no figure: see the output above\n", label[i]; failed++; continue }
         g = game[f]; b = floor[f]; r = b > 0 ? g / b : 0
         if (f == "startup") row("start-up", sprintf("%.1f", g), sprintf("%.1f", b), "ms", r, "<= 1.15x floor", r <= 1.15)
         if (f == "display_pass") row("display pass", sprintf("%.2f", g), sprintf("%.2f", b), "ms", r, "<= 1.10x floor", r <= 1.10)
@@ -138,6 +153,15 @@ END {
         if (f == "memory") row("memory", sprintf("%.1f", g), sprintf("%.1f", b), "MB", r, "<= floor + 4 MB", g <= b + 4)
         if (f == "size") row("size", sprintf("%.1f", g), sprintf("%.1f", b), "KB", r, "<= 300 KB, system DLLs", g <= 300 && foreign == "")
     }
+    f = "startup_cpu"
+    if (f in game && floor[f] > 0)
+        printf "\nstart-up CPU time of the process (median, from /proc): game %.0f ms, floor %.0f ms, %.2fx\n",
+            game[f], floor[f], game[f] / floor[f]
+    f = "display_pass_required_calls"
+    if (f in game && floor[f] > 0)
+        printf "display pass against the calls its drawing routine makes for each picture (find\n" \
+            "the anchor, load, size, draw, free, validate), written out bare: %.2f ms, %.2fx\n",
+            floor[f], game[f] / floor[f]
     printf "\n%d of %d targets missed\n", missed, n - failed
     exit failed > 0
 }' "$results"
