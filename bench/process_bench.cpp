@@ -1,5 +1,6 @@
 // The game and the floor program as separate processes, started the same way from here:
-// start-up to the fully painted window (median of several runs each, taken in turn), then a
+// start-up to the fully painted window (median of several runs each, taken in turn, with the
+// floor program also run on the game's template to show what its controls alone cost), then a
 // minute of each alone on the desktop with its clock running, after which its working set is
 // read. CPU times (of each start-up and of the idle minute) are read by scripts/bench.sh from
 // /proc on the MARK lines printed here, because Wine reports none for another process.
@@ -29,6 +30,7 @@ struct Target {
     const char* name;
     std::string exePath;
     const char* caption;
+    std::string argument;
 };
 
 // Milliseconds from creating the process to the fully painted window, or a negative value.
@@ -36,7 +38,7 @@ struct Target {
 // left alone a moment for that, well before its first clock tick.
 double StartUpMs(const Target& target, bool counted) {
     const double start = Seconds();
-    ProgramRun run(target.exePath, target.caption);
+    ProgramRun run(target.exePath, target.caption, target.argument);
     if (!run.Started() || !run.WaitPainted(kPaintTimeoutMs)) {
         return -1.0;
     }
@@ -49,23 +51,28 @@ double StartUpMs(const Target& target, bool counted) {
     return elapsed;
 }
 
-bool MeasureStartUp(const Target& game, const Target& floor, int starts) {
-    StartUpMs(game, false); // first runs fill the system's caches; not counted
-    StartUpMs(floor, false);
-    std::vector<double> gameMs;
-    std::vector<double> floorMs;
-    for (int i = 0; i < starts; ++i) {
-        const double g = StartUpMs(game, true);
-        const double f = StartUpMs(floor, true);
-        if (g < 0.0 || f < 0.0) {
-            std::printf("start-up run %d: no fully painted window\n", i);
-            return false;
-        }
-        gameMs.push_back(g);
-        floorMs.push_back(f);
-        std::printf("start-up run %d: game %.1f ms, floor %.1f ms\n", i, g, f);
+// The game, the floor, and the floor with the game's template, in turn.
+bool MeasureStartUp(const std::vector<Target>& targets, int starts) {
+    for (const Target& target : targets) {
+        StartUpMs(target, false); // first runs fill the system's caches; not counted
     }
-    PrintResult("startup", Median(gameMs), Median(floorMs));
+    std::vector<std::vector<double>> ms(targets.size());
+    for (int i = 0; i < starts; ++i) {
+        std::string line = "start-up run " + std::to_string(i) + ":";
+        for (std::size_t t = 0; t < targets.size(); ++t) {
+            const double elapsed = StartUpMs(targets[t], true);
+            if (elapsed < 0.0) {
+                std::printf("start-up run %d: %s: no fully painted window\n", i, targets[t].name);
+                return false;
+            }
+            ms[t].push_back(elapsed);
+            line += " " + std::string(targets[t].name) + " " +
+                    std::to_string(elapsed).substr(0, 6) + " ms";
+        }
+        std::printf("%s\n", line.c_str());
+    }
+    PrintResult("startup", Median(ms[0]), Median(ms[1]));
+    PrintResult("startup_template", Median(ms[2]), Median(ms[1]));
     return true;
 }
 
@@ -98,7 +105,7 @@ bool EnterPegs(HWND mainWindow) {
 
 // One program alone for the idle period, then its working set.
 bool IdleSession(const Target& target, bool play, int seconds, double& workingSetMb) {
-    ProgramRun run(target.exePath, target.caption);
+    ProgramRun run(target.exePath, target.caption, target.argument);
     if (!run.Started() || !run.WaitPainted(kPaintTimeoutMs)) {
         std::printf("%s: no fully painted window\n", target.name);
         return false;
@@ -132,12 +139,13 @@ int main(int argc, char** argv) {
         std::printf("usage: process_bench GAME.exe FLOOR.exe [starts] [idle seconds]\n");
         return 2;
     }
-    const Target game{"game", argv[1], kGameCaption};
-    const Target floor{"floor", argv[2], kFloorCaption};
+    const Target game{"game", argv[1], kGameCaption, ""};
+    const Target floor{"floor", argv[2], kFloorCaption, ""};
+    const Target floorWithGameTemplate{"template", argv[2], kFloorCaption, "game-template"};
     const int starts = argc > 3 ? std::atoi(argv[3]) : 9;
     const int seconds = argc > 4 ? std::atoi(argv[4]) : 60;
 
-    bool ok = MeasureStartUp(game, floor, starts);
+    bool ok = MeasureStartUp({game, floor, floorWithGameTemplate}, starts);
     double gameMb = 0.0;
     double floorMb = 0.0;
     if (IdleSession(game, true, seconds, gameMb) && IdleSession(floor, false, seconds, floorMb)) {

@@ -28,9 +28,10 @@ COLORREF ScreenAt(POINT point) {
     return colour;
 }
 
-ProgramRun::ProgramRun(const std::string& exePath, const char* caption) : caption(caption) {
+ProgramRun::ProgramRun(const std::string& exePath, const char* caption, const std::string& argument)
+    : caption(caption) {
     const std::string folder = exePath.substr(0, exePath.find_last_of('\\'));
-    std::string commandLine = "\"" + exePath + "\"";
+    std::string commandLine = "\"" + exePath + "\"" + (argument.empty() ? "" : " " + argument);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,

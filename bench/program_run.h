@@ -9,8 +9,8 @@
 
 class ProgramRun {
 public:
-    // exePath: a Windows path; caption: the main window's caption.
-    ProgramRun(const std::string& exePath, const char* caption);
+    // exePath: a Windows path; caption: the main window's caption; argument: "" for none.
+    ProgramRun(const std::string& exePath, const char* caption, const std::string& argument);
     ~ProgramRun(); // closes the program if it still runs
     ProgramRun(const ProgramRun&) = delete;
     ProgramRun& operator=(const ProgramRun&) = delete;

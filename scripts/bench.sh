@@ -41,53 +41,59 @@ cpu_sample() {
 
 median() { sort -n | awk 'NF { v[++n] = $1 } END { print n % 2 ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2 }'; }
 
-# Runs under scripts/with-wine.sh: every figure that needs Wine, as RESULT lines in $1.
-measure() {
-    local results=$1 build=$2 line name pid ticks sample
+# Reads process_bench's output: passes its RESULT lines on to $1, and on its MARK lines reads
+# the CPU time the process has used from /proc (Wine reports none for another process).
+follow_process_bench() {
+    local results=$1 line name pid sample ticks
     local -A begin pids cpu startup_cpu
     ticks=$(getconf CLK_TCK)
+    while IFS= read -r line; do
+        line=${line%$'\r'}
+        echo "$line"
+        case $line in
+        RESULT*) echo "$line" >>"$results" ;;
+        "MARK "*" painted "*)
+            read -r _ name _ <<<"$line"
+            if pid=$(unix_pid "${line#MARK "$name" painted }") && sample=$(cpu_sample "$pid"); then
+                startup_cpu[$name]+="$((${sample#* } * 1000 / ticks))"$'\n'
+            fi
+            ;;
+        "MARK "*" begin "*)
+            read -r _ name _ <<<"$line"
+            if pid=$(unix_pid "${line#MARK "$name" begin }"); then
+                pids[$name]=$pid
+                begin[$name]=$(cpu_sample "$pid")
+            else
+                echo "no process found for $name: no idle CPU figure"
+            fi
+            ;;
+        "MARK "*" end")
+            read -r _ name _ <<<"$line"
+            [ -n "${begin[$name]:-}" ] || continue
+            cpu[$name]=$(echo "${begin[$name]} $(cpu_sample "${pids[$name]}")" |
+                awk -v t="$ticks" '{ printf "%.3f", 100 * ($4 - $2) / t / ($3 - $1) }')
+            echo "$name: $(grep VmRSS "/proc/${pids[$name]}/status"), CPU ${cpu[$name]} % of one core"
+            ;;
+        esac
+    done
+    [ -n "${cpu[game]:-}" ] && [ -n "${cpu[floor]:-}" ] &&
+        echo "RESULT idle_cpu ${cpu[game]} ${cpu[floor]}" >>"$results"
+    [ -n "${startup_cpu[game]:-}" ] && [ -n "${startup_cpu[floor]:-}" ] &&
+        echo "RESULT startup_cpu $(median <<<"${startup_cpu[game]}") $(median <<<"${startup_cpu[floor]}")" >>"$results"
+    [ -n "${startup_cpu[template]:-}" ] && [ -n "${startup_cpu[floor]:-}" ] &&
+        echo "RESULT startup_template_cpu $(median <<<"${startup_cpu[template]}") $(median <<<"${startup_cpu[floor]}")" >>"$results"
+    return 0
+}
+
+# Runs under scripts/with-wine.sh: every figure that needs Wine, as RESULT lines in $1.
+measure() {
+    local results=$1 build=$2
     echo "== display pass and click to peg (main_window_bench)"
     (cd "$build/bench" && wine main_window_bench.exe "$passes" "$clicks") | tee -a "$results"
-    echo "== start-up, idle CPU and memory (process_bench: game and floor program)"
+    echo "== start-up, idle CPU and memory (process_bench: the game and the floor program)"
     (cd "$build/bench" && wine process_bench.exe "$(windows_path "$build/src/app/zodedu.exe")" \
         "$(windows_path "$build/bench/floor_program.exe")" "$starts" "$idle_seconds") |
-        while IFS= read -r line; do
-            line=${line%$'\r'}
-            echo "$line"
-            case $line in
-            RESULT*)
-                echo "$line" >>"$results"
-                if [[ $line == "RESULT startup "* ]] && [ -n "${startup_cpu[game]:-}" ] && [ -n "${startup_cpu[floor]:-}" ]; then
-                    echo "RESULT startup_cpu $(median <<<"${startup_cpu[game]}") $(median <<<"${startup_cpu[floor]}")" >>"$results"
-                fi
-                ;;
-            "MARK "*" painted "*)
-                read -r _ name _ <<<"$line"
-                if pid=$(unix_pid "${line#MARK "$name" painted }") && sample=$(cpu_sample "$pid"); then
-                    startup_cpu[$name]+="$((${sample#* } * 1000 / ticks))"$'\n'
-                fi
-                ;;
-            "MARK "*" begin "*)
-                read -r _ name _ <<<"$line"
-                if pid=$(unix_pid "${line#MARK "$name" begin }"); then
-                    pids[$name]=$pid
-                    begin[$name]=$(cpu_sample "$pid")
-                else
-                    echo "no process found for $name: no idle CPU figure"
-                fi
-                ;;
-            "MARK "*" end")
-                read -r _ name _ <<<"$line"
-                [ -n "${begin[$name]:-}" ] || continue
-                cpu[$name]=$(echo "${begin[$name]} $(cpu_sample "${pids[$name]}")" |
-                    awk -v t="$ticks" '{ printf "%.3f", 100 * ($4 - $2) / t / ($3 - $1) }')
-                echo "$name: $(grep VmRSS "/proc/${pids[$name]}/status"), CPU ${cpu[$name]} % of one core"
-                if [ -n "${cpu[game]:-}" ] && [ -n "${cpu[floor]:-}" ]; then
-                    echo "RESULT idle_cpu ${cpu[game]} ${cpu[floor]}" >>"$results"
-                fi
-                ;;
-            esac
-        done
+        follow_process_bench "$results"
 }
 
 if [ "${1:-}" = --measure ]; then
@@ -153,10 +159,19 @@ END {
         if (f == "memory") row("memory", sprintf("%.1f", g), sprintf("%.1f", b), "MB", r, "<= floor + 4 MB", g <= b + 4)
         if (f == "size") row("size", sprintf("%.1f", g), sprintf("%.1f", b), "KB", r, "<= 300 KB, system DLLs", g <= 300 && foreign == "")
     }
+    print ""
     f = "startup_cpu"
     if (f in game && floor[f] > 0)
-        printf "\nstart-up CPU time of the process (median, from /proc): game %.0f ms, floor %.0f ms, %.2fx\n",
+        printf "start-up CPU time of the process (median, from /proc): game %.0f ms, floor %.0f ms, %.2fx\n",
             game[f], floor[f], game[f] / floor[f]
+    f = "startup_template"
+    if (f in game && floor[f] > 0)
+        printf "start-up of the floor program on the game'\''s template (its controls, nothing else):\n" \
+            "%.1f ms, %.2fx the floor", game[f], game[f] / floor[f]
+    f = "startup_template_cpu"
+    if (f in game && floor[f] > 0)
+        printf "; CPU %.0f ms, %.2fx", game[f], game[f] / floor[f]
+    if ("startup_template" in game) print ""
     f = "display_pass_required_calls"
     if (f in game && floor[f] > 0)
         printf "display pass against the calls its drawing routine makes for each picture (find\n" \
