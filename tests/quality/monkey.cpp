@@ -51,12 +51,6 @@ BOOL CALLBACK CollectThreadWindow(HWND window, LPARAM lParam) {
     return TRUE;
 }
 
-std::vector<HWND> VisibleThreadWindows() {
-    ThreadWindows windows;
-    EnumWindows(CollectThreadWindow, reinterpret_cast<LPARAM>(&windows));
-    return windows.found;
-}
-
 HWND DroppedList() {
     for (HWND window : VisibleThreadWindows()) {
         if (ClassOf(window) == "ComboLBox") {
@@ -100,6 +94,12 @@ void CALLBACK IdleTimer(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 } // namespace
+
+std::vector<HWND> VisibleThreadWindows() {
+    ThreadWindows windows;
+    EnumWindows(CollectThreadWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows.found;
+}
 
 HWND ActiveGameWindow() {
     GUITHREADINFO info{};

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <vector>
 
 class GameSession;
 
@@ -45,6 +46,8 @@ private:
 // Closes every window over the main window as a player would (Escape, or a click on a
 // caption to bring one forward), then presses Exit; true when the run ended.
 bool CloseEverythingAndExit(GameSession& game);
+// The visible top-level windows of the game's window thread, topmost first.
+std::vector<HWND> VisibleThreadWindows();
 // The active window of the game's window thread, or null when none is.
 HWND ActiveGameWindow();
 // True once the window thread has dealt with everything it was given, input included; false

@@ -121,6 +121,8 @@ TEST_F(MonkeyTest, RandomRealInputKeepsTheGameWholeAndResponsive) {
             ASSERT_TRUE(WaitForWindowThreadIdle(kHangTimeoutMs)) << "the game stopped answering";
             if (game->WaitForEnd(0)) {
                 EXPECT_EQ(game->Result(), IDOK) << "the run ends only through Exit";
+                EXPECT_TRUE(Eventually([] { return VisibleThreadWindows().empty(); }))
+                    << "a window outlived the run";
                 break;
             }
             invariants.Check(*game, event);
