@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstring>
 #include <initializer_list>
 
 namespace {
@@ -25,6 +26,16 @@ void PaintClock(HWND window, int first, int last, const char* text,
     for (int control = first; control <= last; ++control) {
         const bool isColon = std::find(colons.begin(), colons.end(), control) != colons.end();
         DrawControlBitmap(window, control, isColon ? IDB_COLON : ClockBitmap(*text++));
+    }
+}
+
+// A static control repaints itself whenever its text is set, even to the same text; the pass
+// runs every second, so only a changed text is set.
+void SetChangedText(HWND window, int controlId, const char* text) {
+    std::array<char, 32> shown{};
+    GetDlgItemTextA(window, controlId, shown.data(), static_cast<int>(shown.size()));
+    if (std::strcmp(shown.data(), text) != 0) {
+        SetDlgItemTextA(window, controlId, text);
     }
 }
 
@@ -65,9 +76,9 @@ Outcome UpdateDisplay(HWND window, const GameState& state) {
 
     std::array<char, 32> text{};
     std::snprintf(text.data(), text.size(), "%d", state.gamesPlayed);
-    SetDlgItemTextA(window, IDC_GAMES_PLAYED, text.data());
+    SetChangedText(window, IDC_GAMES_PLAYED, text.data());
     std::snprintf(text.data(), text.size(), "%d (%d%%)", state.gamesWon, state.WinPercent());
-    SetDlgItemTextA(window, IDC_GAMES_WON, text.data());
+    SetChangedText(window, IDC_GAMES_WON, text.data());
     return outcome;
 }
 
