@@ -36,7 +36,7 @@ cpu_sample() {
     local stat fields
     stat=$(<"/proc/$1/stat") || return 1
     read -r -a fields <<<"${stat##*) }" # after the command name, field 3 is at index 0
-    echo "$EPOCHREALTIME $(((fields[11] + fields[12])))"
+    echo "$EPOCHREALTIME $((fields[11] + fields[12]))"
 }
 
 median() { sort -n | awk 'NF { v[++n] = $1 } END { print n % 2 ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2 }'; }
