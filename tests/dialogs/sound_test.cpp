@@ -16,19 +16,19 @@ class SoundTest : public StoredSettingsTest {
 protected:
     void SetUp() override {
         StoredSettingsTest::SetUp();
-        ForgetRecordedWaves();
+        ClearRecordedSounds();
     }
 
     // Opens the dialog, returns the sounds asked for while it is up, and closes it.
     static std::vector<std::string> SoundsOf(const ModalRun::Factory& make, const char* caption) {
-        ForgetRecordedWaves();
+        ClearRecordedSounds();
         ModalRun run(make);
         const HWND dialog = WaitForDialog(caption);
         EXPECT_NE(dialog, nullptr) << caption;
-        const std::vector<std::string> sounds = RecordedWaves();
+        const std::vector<std::string> sounds = RecordedSounds();
         PressKey(VK_ESCAPE);
         EXPECT_EQ(run.Result(), IDCANCEL) << caption;
-        EXPECT_EQ(RecordedWaves(), sounds) << caption << ": no sound on closing";
+        EXPECT_EQ(RecordedSounds(), sounds) << caption << ": no sound on closing";
         return sounds;
     }
     static std::vector<std::string> LoseSounds() {

@@ -1,4 +1,4 @@
-// Stands in for the wave player in the ui tests: every sound the game asks for is recorded
+// Stands in for the wave player in the tests: every sound the game asks for is recorded
 // by name instead of played, so tests observe the call rather than the speaker.
 #pragma once
 
