@@ -59,13 +59,8 @@ Canvas LargeDigit(int digit) {
 
 Canvas Colon() {
     Canvas canvas(12, 35, kLightGrey);
-    // Two 4 x 6 dots with their corners clipped, in the bevelled style of the digits.
     for (int top : {10, 19}) {
         canvas.FillRect(4, top, 7, top + 5, kRed);
-        canvas.Set(4, top, kLightGrey);
-        canvas.Set(7, top, kLightGrey);
-        canvas.Set(4, top + 5, kLightGrey);
-        canvas.Set(7, top + 5, kLightGrey);
     }
     return canvas;
 }
