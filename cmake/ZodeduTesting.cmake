@@ -41,3 +41,30 @@ function(zodedu_add_test name)
     WORKING_DIRECTORY $<TARGET_FILE_DIR:${name}>
     PROPERTIES ${properties})
 endfunction()
+
+# zodedu_test_files(name DESTINATION path FILES file...)
+#   Copies the files to path (a folder, or with one file its new name) at every build of the
+#   test, so that it never runs on a stale copy of the game or of its files.
+function(zodedu_test_files name)
+  cmake_parse_arguments(arg "" "DESTINATION" "FILES" ${ARGN})
+  list(LENGTH arg_FILES count)
+  set(make_folder)
+  if(count GREATER 1)
+    set(make_folder COMMAND ${CMAKE_COMMAND} -E make_directory ${arg_DESTINATION})
+  endif()
+  add_custom_target(${name}_files
+    ${make_folder}
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${arg_FILES} ${arg_DESTINATION}
+    VERBATIM)
+  add_dependencies(${name} ${name}_files)
+endfunction()
+
+# zodedu_game_for_test(name): the built game with its help file and sounds in the test's
+# folder "game", where the test starts it as a player would.
+function(zodedu_game_for_test name)
+  set(game $<TARGET_FILE_DIR:zodedu>)
+  zodedu_test_files(${name} DESTINATION $<TARGET_FILE_DIR:${name}>/game
+    FILES $<TARGET_FILE:zodedu> ${game}/zodedu.HLP
+      ${game}/first.wav ${game}/last.wav ${game}/win.wav ${game}/lose.wav)
+  add_dependencies(${name}_files zodedu)
+endfunction()
