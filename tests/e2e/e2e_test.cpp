@@ -51,9 +51,12 @@ StoredValue ReadStored(const std::string& name) {
     return value;
 }
 
+// Only once nothing of the window waits to be painted is what the screen shows there its own,
+// and not what lay below it.
 bool IsGrey(HWND window) {
-    RECT client;
-    GetClientRect(window, &client);
+    if (GetUpdateRect(window, nullptr, FALSE)) {
+        return false;
+    }
     POINT corner{2, 2};
     ClientToScreen(window, &corner);
     return CaptureScreen(corner, 1, 1).At(0, 0) == RGB(192, 192, 192);
