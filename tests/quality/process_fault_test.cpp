@@ -40,11 +40,9 @@ bool Raise(HWND window) {
     return WaitUntil([&] { return GetAncestor(WindowFromPoint(middle), GA_ROOT) == window; });
 }
 
+// The button is pressed by message: where two windows overlap, a click can land on the other.
 HWND OpenDialog(const GameProcess& game, int buttonId, const char* caption) {
-    if (!Raise(game.Main())) {
-        return nullptr;
-    }
-    ClickAt(game.Item(buttonId));
+    PostMessageA(game.Item(buttonId), BM_CLICK, 0, 0);
     const HWND dialog = game.WaitForWindow("#32770", caption);
     if (dialog != nullptr) {
         BringToFront(dialog);
