@@ -2,6 +2,7 @@
 #include "dialog.h"
 
 #include "centring.h"
+#include "dialog_colours.h"
 #include "framework_resource.h"
 #include "help_engine.h"
 #include "modal_owner.h"
@@ -245,7 +246,13 @@ bool CDialog::HandleStandardMessage(const Message& message, INT_PTR& answer) {
         // F1 is taken as the help command before it gets here; nothing more to do.
         answer = TRUE;
         return true;
-    default:
+    default: {
+        LRESULT brush = 0;
+        if (AnswerDialogColourRequest(message.id, message.wParam, brush)) {
+            answer = static_cast<INT_PTR>(brush);
+            return true;
+        }
         return false;
+    }
     }
 }

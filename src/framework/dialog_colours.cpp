@@ -1,6 +1,8 @@
-// A thread CBT hook sees every dialog-class window as it is created and puts a small window
-// procedure in front of the dialog manager's, which answers the colour requests of the
-// dialog surface, labels and buttons. Edit controls, lists and scroll bars keep the defaults.
+// The colours are one brush and one text colour for the whole program. The program's dialogs
+// ask for them in their own dialog procedure. A hook on every window creation would cost each
+// control of a dialog a round trip to the window system, so only the platform's message box
+// is caught that way, by a CBT hook held around it that puts a small window procedure in front
+// of the box's own.
 #include "dialog_colours.h"
 
 #include <cstring>
@@ -12,9 +14,6 @@ constexpr char kPreviousProcProperty[] = "ZodeduColoursPreviousProc";
 class DialogColours {
 public:
     ~DialogColours() {
-        if (hook != nullptr) {
-            UnhookWindowsHookEx(hook);
-        }
         if (brush != nullptr) {
             DeleteObject(brush);
         }
@@ -31,28 +30,30 @@ public:
         brush = newBrush;
         background = newBackground;
         text = newText;
-        if (hook == nullptr) {
-            hook = SetWindowsHookExA(WH_CBT, CbtHook, nullptr, GetCurrentThreadId());
+        return true;
+    }
+
+    bool Answer(UINT message, WPARAM wParam, LRESULT& answer) const {
+        switch (message) {
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORMSGBOX:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            break;
+        default:
+            return false;
         }
+        if (brush == nullptr) {
+            return false;
+        }
+        const auto dc = reinterpret_cast<HDC>(wParam);
+        SetBkColor(dc, background);
+        SetTextColor(dc, text);
+        answer = reinterpret_cast<LRESULT>(brush);
         return true;
     }
 
 private:
-    static LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK ColouredDialogProc(HWND window, UINT message, WPARAM wParam,
-                                               LPARAM lParam);
-    static bool IsDialogClass(HWND window) {
-        char className[16] = {};
-        GetClassNameA(window, className, sizeof className);
-        return std::strcmp(className, "#32770") == 0;
-    }
-    LRESULT Colour(HDC dc) const {
-        SetBkColor(dc, background);
-        SetTextColor(dc, text);
-        return reinterpret_cast<LRESULT>(brush);
-    }
-
-    HHOOK hook = nullptr;
     HBRUSH brush = nullptr;
     COLORREF background = 0;
     COLORREF text = 0;
@@ -60,7 +61,25 @@ private:
 
 DialogColours colours;
 
-LRESULT CALLBACK DialogColours::CbtHook(int code, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK ColouredDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto previous = reinterpret_cast<WNDPROC>(GetPropA(window, kPreviousProcProperty));
+    if (LRESULT answer = 0; colours.Answer(message, wParam, answer)) {
+        return answer;
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+        RemovePropA(window, kPreviousProcProperty);
+    }
+    return CallWindowProcA(previous, window, message, wParam, lParam);
+}
+
+bool IsDialogClass(HWND window) {
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    return std::strcmp(className, "#32770") == 0;
+}
+
+LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND) {
         const auto window = reinterpret_cast<HWND>(wParam);
         if (IsDialogClass(window) && GetPropA(window, kPreviousProcProperty) == nullptr) {
@@ -69,31 +88,22 @@ LRESULT CALLBACK DialogColours::CbtHook(int code, WPARAM wParam, LPARAM lParam) 
             SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ColouredDialogProc));
         }
     }
-    return CallNextHookEx(colours.hook, code, wParam, lParam);
-}
-
-LRESULT CALLBACK DialogColours::ColouredDialogProc(HWND window, UINT message, WPARAM wParam,
-                                                   LPARAM lParam) {
-    const auto previous = reinterpret_cast<WNDPROC>(GetPropA(window, kPreviousProcProperty));
-    switch (message) {
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-        if (colours.brush != nullptr) {
-            return colours.Colour(reinterpret_cast<HDC>(wParam));
-        }
-        break;
-    case WM_NCDESTROY:
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-        RemovePropA(window, kPreviousProcProperty);
-        break;
-    default:
-        break;
-    }
-    return CallWindowProcA(previous, window, message, wParam, lParam);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 } // namespace
 
 bool SetDialogColours(COLORREF background, COLORREF text) { return colours.Set(background, text); }
+
+bool AnswerDialogColourRequest(UINT message, WPARAM wParam, LRESULT& answer) {
+    return colours.Answer(message, wParam, answer);
+}
+
+PlatformDialogColours::PlatformDialogColours()
+    : hook(SetWindowsHookExA(WH_CBT, CbtHook, nullptr, GetCurrentThreadId())) {}
+
+PlatformDialogColours::~PlatformDialogColours() {
+    if (hook != nullptr) {
+        UnhookWindowsHookEx(hook);
+    }
+}

@@ -93,5 +93,6 @@ int CWinApp::ShowMessageBox(UINT stringId, UINT type) {
     std::array<char, 256> text{};
     LoadStringA(GetModuleHandleA(nullptr), stringId, text.data(), static_cast<int>(text.size()));
     const ModalOwner owner;
+    const PlatformDialogColours colours;
     return MessageBoxA(owner.Handle(), text.data(), names.applicationName.c_str(), type);
 }
