@@ -2,6 +2,7 @@
 // (an outside edit, or exactly 1024 bytes), so the text is cut by the returned size.
 #include "registry_settings.h"
 
+#include "registry_key.h"
 #include "settings_rules.h"
 
 #include <windows.h>
@@ -13,25 +14,6 @@
 namespace {
 
 constexpr DWORD kValueBufferSize = 1024;
-
-// An open registry key, closed at the end of its scope.
-class RegistryKey {
-public:
-    RegistryKey() = default;
-    ~RegistryKey() {
-        if (key != nullptr) {
-            RegCloseKey(key);
-        }
-    }
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-
-    HKEY Get() const { return key; }
-    HKEY* Receive() { return &key; }
-
-private:
-    HKEY key = nullptr;
-};
 
 } // namespace
 
@@ -47,9 +29,8 @@ void RegistryWriteString(const char* keyPath, const char* text) {
 }
 
 std::string RegistryReadString(const char* keyPath) {
-    RegistryKey key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath, 0, KEY_QUERY_VALUE, key.Receive()) !=
-        ERROR_SUCCESS) {
+    const RegistryKey key(HKEY_CURRENT_USER, keyPath, KEY_QUERY_VALUE);
+    if (key.Get() == nullptr) {
         return {};
     }
     std::array<BYTE, kValueBufferSize> buffer{};

@@ -1,6 +1,8 @@
 // Files, registry, shortcuts, processes and dialogs, for the installer tests.
 #include "installer_support.h"
 
+#include "registry_key.h"
+
 #include <objidl.h>
 #include <shlobj.h>
 
@@ -9,27 +11,6 @@
 #include <iterator>
 
 namespace {
-
-class RegistryKey {
-public:
-    RegistryKey(HKEY root, const char* path, REGSAM access) {
-        if (RegOpenKeyExA(root, path, 0, access, &key) != ERROR_SUCCESS) {
-            key = nullptr;
-        }
-    }
-    ~RegistryKey() {
-        if (key != nullptr) {
-            RegCloseKey(key);
-        }
-    }
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-
-    HKEY Get() const { return key; }
-
-private:
-    HKEY key = nullptr;
-};
 
 // One COM interface pointer, released when it goes.
 template <typename Interface> class ComPointer {
@@ -177,12 +158,11 @@ std::optional<std::string> RegistryText(HKEY root, const char* path, const char*
 }
 
 void StoreRegistryText(HKEY root, const char* path, const char* name, const char* text) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(root, path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) ==
-        ERROR_SUCCESS) {
-        RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+    RegistryKey key;
+    if (RegCreateKeyExA(root, path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.Receive(),
+                        nullptr) == ERROR_SUCCESS) {
+        RegSetValueExA(key.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
                        static_cast<DWORD>(lstrlenA(text) + 1));
-        RegCloseKey(key);
     }
 }
 
