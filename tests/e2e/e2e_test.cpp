@@ -1,6 +1,7 @@
 // The real game as a player meets it: started as its own process, driven by real clicks and
 // key presses from this program, judged by its windows, the screen and what it stored.
 #include "game_process.h"
+#include "registry_values.h"
 #include "resource.h"
 #include "screen_support.h"
 
@@ -17,38 +18,6 @@ std::string WindowsFile(const char* name) {
     std::array<char, MAX_PATH> folder{};
     GetWindowsDirectoryA(folder.data(), static_cast<UINT>(folder.size()));
     return std::string(folder.data()) + "\\" + name;
-}
-
-bool SettingsStored() {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsRoot, 0, KEY_READ, &key) != ERROR_SUCCESS) {
-        return false;
-    }
-    RegCloseKey(key);
-    return true;
-}
-
-struct StoredValue {
-    DWORD type = 0;
-    DWORD size = 0;
-    std::string text;
-};
-
-StoredValue ReadStored(const std::string& name) {
-    StoredValue value;
-    const std::string path = "Software\\Vivevev\\Zodedu\\1.00\\" + name;
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, &key) !=
-        ERROR_SUCCESS) {
-        return value;
-    }
-    std::array<char, 64> data{};
-    value.size = static_cast<DWORD>(data.size());
-    RegQueryValueExA(key, "", nullptr, &value.type, reinterpret_cast<BYTE*>(data.data()),
-                     &value.size);
-    RegCloseKey(key);
-    value.text = data.data();
-    return value;
 }
 
 // Only once nothing of the window waits to be painted is what the screen shows there its own,
@@ -82,17 +51,19 @@ protected:
     // The help window: the game's one visible top-level window that is not a dialog.
     static HWND HelpWindow(const GameProcess& game, DWORD timeoutMs = 5000) {
         HWND found = nullptr;
-        WaitUntil([&] {
-            for (HWND window : game.Windows()) {
-                std::array<char, 16> name{};
-                GetClassNameA(window, name.data(), static_cast<int>(name.size()));
-                if (std::string(name.data()) != "#32770") {
-                    found = window;
-                    return true;
+        WaitUntil(
+            [&] {
+                for (HWND window : game.Windows()) {
+                    std::array<char, 16> name{};
+                    GetClassNameA(window, name.data(), static_cast<int>(name.size()));
+                    if (std::string(name.data()) != "#32770") {
+                        found = window;
+                        return true;
+                    }
                 }
-            }
-            return false;
-        }, timeoutMs);
+                return false;
+            },
+            timeoutMs);
         return found;
     }
 };
@@ -191,7 +162,7 @@ TEST_F(GameEndToEnd, ExitEndsTheProgramAndItsHelpWithStatusZeroStoringNothing) {
     ASSERT_TRUE(game.WaitForExit(status));
     EXPECT_EQ(status, 0u);
     EXPECT_TRUE(game.Windows().empty());
-    EXPECT_FALSE(SettingsStored());
+    EXPECT_FALSE(RegistryKeyExists(kSettingsRoot));
     EXPECT_EQ(GetFileAttributesA(WindowsFile("zodedu.INI").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
@@ -203,7 +174,7 @@ TEST_F(GameEndToEnd, TheCloseBoxEndsTheProgramWithStatusZero) {
     DWORD status = 1;
     ASSERT_TRUE(game.WaitForExit(status));
     EXPECT_EQ(status, 0u);
-    EXPECT_FALSE(SettingsStored());
+    EXPECT_FALSE(RegistryKeyExists(kSettingsRoot));
 }
 
 TEST_F(GameEndToEnd, DifficultyOkStoresTheThreeSettings) {
@@ -218,12 +189,13 @@ TEST_F(GameEndToEnd, DifficultyOkStoresTheThreeSettings) {
 
     for (const auto& [name, text] : {std::pair{"NumberOfGuesses", "12"},
                                      std::pair{"Duplicates", "0"}, std::pair{"TimeLimit", "15"}}) {
-        const StoredValue value = ReadStored(name);
-        EXPECT_EQ(value.type, static_cast<DWORD>(REG_SZ)) << name;
-        EXPECT_EQ(value.text, text) << name;
-        EXPECT_EQ(value.size, std::string(text).size() + 1) << name;
+        const std::optional<RegistryValue> value = ReadRegistryValue(SettingKeyPath(name));
+        ASSERT_TRUE(value.has_value()) << name;
+        EXPECT_EQ(value->type, static_cast<DWORD>(REG_SZ)) << name;
+        EXPECT_EQ(value->bytes, std::string(text) + '\0') << name << ": the text and its NUL";
     }
-    EXPECT_EQ(ReadStored("Sound Effects").type, 0u) << "a setting the dialog does not own";
+    EXPECT_FALSE(ReadRegistryValue(SettingKeyPath("Sound Effects")).has_value())
+        << "a setting the dialog does not own";
 }
 
 TEST_F(GameEndToEnd, WithoutItsHelpFileHelpFailsWithAGreyMessageAndTheGameGoesOn) {

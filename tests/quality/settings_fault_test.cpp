@@ -1,6 +1,7 @@
 // Settings keys that hold what no dialog ever writes (garbage text, a number of another type,
 // a value longer than the store reads), met by the running game: it plays with the defaults,
 // shows them in its dialogs and leaves the stored values alone until an OK replaces them.
+#include "registry_values.h"
 #include "resource.h"
 #include "settings_store.h"
 #include "ui_test_support.h"
@@ -35,35 +36,13 @@ void PrintTo(const StoredFault& fault, std::ostream* out) {
     *out << fault.name;
 }
 
-std::string KeyPath(const char* name) {
-    return std::string("Software\\Vivevev\\Zodedu\\1.00\\") + name;
-}
-
-void Store(const char* name, const StoredFault& fault) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, KeyPath(name).c_str(), 0, nullptr, 0,
-                              KEY_SET_VALUE, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(key, "", 0, fault.type, reinterpret_cast<const BYTE*>(fault.bytes.data()),
-                   static_cast<DWORD>(fault.bytes.size()));
-    RegCloseKey(key);
-}
-
 // The value as stored: type and bytes.
 std::pair<DWORD, std::string> Stored(const char* name) {
-    std::string bytes(4096, '\0');
-    DWORD type = REG_NONE;
-    DWORD size = static_cast<DWORD>(bytes.size());
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, KeyPath(name).c_str(), 0, KEY_QUERY_VALUE, &key) !=
-        ERROR_SUCCESS) {
+    const std::optional<RegistryValue> value = ReadRegistryValue(SettingKeyPath(name));
+    if (!value) {
         return {REG_NONE, ""};
     }
-    const LONG status = RegQueryValueExA(key, "", nullptr, &type,
-                                         reinterpret_cast<BYTE*>(bytes.data()), &size);
-    RegCloseKey(key);
-    bytes.resize(status == ERROR_SUCCESS ? size : 0);
-    return {type, bytes};
+    return {value->type, value->bytes};
 }
 
 bool LabelShown(const GameSession& game, int row) {
@@ -78,7 +57,7 @@ class StoredFaultTest : public MainWindowTest, public testing::WithParamInterfac
 
 TEST_P(StoredFaultTest, TheRunningGamePlaysWithTheDefaults) {
     for (const char* name : kKeys) {
-        Store(name, GetParam());
+        StoreRegistryValue(SettingKeyPath(name), GetParam().type, GetParam().bytes);
     }
     GameSession game;
     ASSERT_TRUE(game.Started());

@@ -15,27 +15,6 @@ namespace {
 
 constexpr char kCompanyKey[] = "Software\\Vivevev";
 
-class OpenKey {
-public:
-    OpenKey(const std::string& path, REGSAM access) {
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, access, &key) != ERROR_SUCCESS) {
-            key = nullptr;
-        }
-    }
-    ~OpenKey() {
-        if (key != nullptr) {
-            RegCloseKey(key);
-        }
-    }
-    OpenKey(const OpenKey&) = delete;
-    OpenKey& operator=(const OpenKey&) = delete;
-
-    HKEY Get() const { return key; }
-
-private:
-    HKEY key = nullptr;
-};
-
 class OwnedHandle {
 public:
     explicit OwnedHandle(HANDLE handle) : handle(handle) {}
@@ -54,56 +33,6 @@ private:
 };
 
 } // namespace
-
-std::string SettingKeyPath(const std::string& key) {
-    return "Software\\Vivevev\\Zodedu\\1.00\\" + key;
-}
-
-void StoreRegistryValue(const std::string& keyPath, DWORD type, const std::string& bytes) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, nullptr, 0, KEY_SET_VALUE,
-                              nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    EXPECT_EQ(RegSetValueExA(key, "", 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
-                             static_cast<DWORD>(bytes.size())),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
-}
-
-std::optional<RegistryValue> ReadRegistryValue(const std::string& keyPath) {
-    const OpenKey key(keyPath, KEY_QUERY_VALUE);
-    if (key.Get() == nullptr) {
-        return std::nullopt;
-    }
-    std::array<BYTE, 8192> buffer{};
-    RegistryValue value;
-    DWORD size = static_cast<DWORD>(buffer.size());
-    if (RegQueryValueExA(key.Get(), "", nullptr, &value.type, buffer.data(), &size) !=
-        ERROR_SUCCESS) {
-        return std::nullopt;
-    }
-    value.bytes.assign(reinterpret_cast<const char*>(buffer.data()), size);
-    return value;
-}
-
-bool RegistryKeyExists(const std::string& keyPath) {
-    return OpenKey(keyPath, KEY_READ).Get() != nullptr;
-}
-
-std::vector<std::string> RegistrySubkeys(const std::string& keyPath) {
-    const OpenKey key(keyPath, KEY_READ);
-    std::vector<std::string> names;
-    std::array<char, 256> name{};
-    for (DWORD index = 0; key.Get() != nullptr; ++index) {
-        DWORD length = static_cast<DWORD>(name.size());
-        if (RegEnumKeyExA(key.Get(), index, name.data(), &length, nullptr, nullptr, nullptr,
-                          nullptr) != ERROR_SUCCESS) {
-            break;
-        }
-        names.emplace_back(name.data(), length);
-    }
-    return names;
-}
 
 std::string ProfileFilePath() {
     std::array<char, MAX_PATH> folder{};

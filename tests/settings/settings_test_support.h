@@ -2,6 +2,7 @@
 // file, storage emptied before and after each test, and raw access to what is stored.
 #pragma once
 
+#include "registry_values.h"
 #include "win_app.h"
 
 #include <windows.h>
@@ -16,22 +17,6 @@
 inline constexpr DWORD kWin32sVersion = 0x80000A03;
 inline constexpr DWORD kWindows95Version = 0xC3B60004;
 inline constexpr DWORD kWindowsNtVersion = 0x05650004;
-
-// Where a setting's key lives, written out in full.
-std::string SettingKeyPath(const std::string& key);
-
-struct RegistryValue {
-    DWORD type = REG_NONE;
-    std::string bytes; // exactly the stored bytes, NULs included
-};
-
-// Stores bytes as the unnamed value of the key, creating it.
-void StoreRegistryValue(const std::string& keyPath, DWORD type, const std::string& bytes);
-// The unnamed value of the key, or nothing when the key or the value is missing.
-std::optional<RegistryValue> ReadRegistryValue(const std::string& keyPath);
-bool RegistryKeyExists(const std::string& keyPath);
-// The names of the key's subkeys, in the registry's order.
-std::vector<std::string> RegistrySubkeys(const std::string& keyPath);
 
 // The profile file the application object names, in the Windows directory.
 std::string ProfileFilePath();
