@@ -5,16 +5,7 @@
 # Sizes: SOAK_PASSES, SOAK_TICKS. Build tree: BUILD_DIR (default build/win32).
 set -uo pipefail
 
-top=$(cd "$(dirname "$0")/.." && pwd)
-cd "$top"
-scripts/install-deps.sh test || exit 1
-
-build=${BUILD_DIR:-build/win32}
-cmake --preset win32 -B "$build" >/dev/null &&
-    cmake --build "$build" -j"${JOBS:-2}" --target quality_soak_test || exit 1
-
 export ZODEDU_SOAK_PASSES=${SOAK_PASSES:-100000}
 export ZODEDU_SOAK_TICKS=${SOAK_TICKS:-20000}
 echo "== soak: $ZODEDU_SOAK_PASSES display passes, $ZODEDU_SOAK_TICKS of them from ticks"
-cd "$build/tests/quality" || exit 1
-exec "$top/scripts/with-wine.sh" wine ./quality_soak_test.exe --gtest_filter='SoakTest.*'
+exec "$(dirname "$0")/run-quality-test.sh" quality_soak_test 'SoakTest.*'
