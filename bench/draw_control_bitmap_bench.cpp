@@ -1,7 +1,7 @@
 // Cost of DrawControlBitmap: per call and per display pass of 87 pictures (the most the main
 // window draws), next to the bare Win32 calls it makes written out in a plain loop, and to a
 // blit of a bitmap loaded once. Run by hand: wine draw_control_bitmap_bench.exe [passes]
-#include "bench_clock.h"
+#include "bench_support.h"
 #include "draw_control_bitmap.h"
 #include "full_pass.h"
 

@@ -1,6 +1,8 @@
 // The full pass as data, and the bare calls that draw it.
 #include "full_pass.h"
 
+#include "resource.h"
+
 namespace {
 
 constexpr SIZE kPeg{25, 25};
@@ -8,38 +10,43 @@ constexpr SIZE kLargeDigit{24, 35};
 constexpr SIZE kColon{12, 35};
 constexpr SIZE kSmallDigit{11, 23};
 constexpr SIZE kHeader{18, 18};
-constexpr int kColonBitmap = 150;
-constexpr int kNoMatchCount = 151; // 0 exact, 0 colour for every row of the bench board
+constexpr int kDarkRed = 4;
+constexpr int kNoMatchCount = IDB_SMALL_DIGIT_FIRST; // no row of the bench board scores
 
 void AddClock(std::vector<PassPicture>& pass, int firstControl, int y, const char* shown,
               const int* xs) {
     for (int i = 0; shown[i] != '\0'; ++i) {
         const bool colon = shown[i] == ':';
         pass.push_back({firstControl + i,
-                        colon ? kColonBitmap : shown[i] + 92,
+                        colon ? IDB_COLON : IDB_LARGE_DIGIT_FIRST + (shown[i] - '0'),
                         {xs[i], y, 0, 0},
                         colon ? kColon : kLargeDigit});
     }
 }
 
+// Positions in dialog units, as the main window's template has them.
 std::vector<PassPicture> MakeFullPass() {
     std::vector<PassPicture> pass;
-    pass.push_back({1066, 161, {84, 19, 0, 0}, kHeader});
-    pass.push_back({1067, 162, {98, 19, 0, 0}, kHeader});
+    pass.push_back({IDC_HEADER_EXACT, IDB_HEADER_EXACT, {84, 19, 0, 0}, kHeader});
+    pass.push_back({IDC_HEADER_COLOUR, IDB_HEADER_COLOUR, {98, 19, 0, 0}, kHeader});
     for (int cell = 0; cell < 48; ++cell) {
         const int row = cell / 4;
         const int position = cell % 4;
-        pass.push_back(
-            {1005 + cell, 138 + cell % 2, {25 + 13 * position, 37 + 12 * row, 0, 0}, kPeg});
+        pass.push_back({IDC_PEG_FIRST + cell,
+                        IDB_PEG_FIRST + kDarkRed + cell % 2,
+                        {25 + 13 * position, 37 + 12 * row, 0, 0},
+                        kPeg});
     }
     static constexpr int kClockX[] = {136, 149, 162, 169, 182, 195, 202, 215};
-    AddClock(pass, 1053, 33, "11:21:07", kClockX);
-    AddClock(pass, 1061, 72, "14:54", kClockX);
+    AddClock(pass, IDC_CLOCK_FIRST, 33, "11:21:07", kClockX);
+    AddClock(pass, IDC_REMAIN_FIRST, 72, "14:54", kClockX);
     for (int row = 0; row < 12; ++row) {
-        pass.push_back({1068 + row, kNoMatchCount, {84, 37 + 12 * row, 0, 0}, kSmallDigit});
+        pass.push_back(
+            {IDC_EXACT_FIRST + row, kNoMatchCount, {84, 37 + 12 * row, 0, 0}, kSmallDigit});
     }
     for (int row = 0; row < 12; ++row) {
-        pass.push_back({1080 + row, kNoMatchCount, {99, 37 + 12 * row, 0, 0}, kSmallDigit});
+        pass.push_back(
+            {IDC_COLOUR_COUNT_FIRST + row, kNoMatchCount, {99, 37 + 12 * row, 0, 0}, kSmallDigit});
     }
     return pass;
 }

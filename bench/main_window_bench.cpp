@@ -5,7 +5,7 @@
 // drives it. Run by hand under Wine: wine main_window_bench.exe [passes] [clicks]
 #include "main_window.h"
 
-#include "bench_clock.h"
+#include "bench_support.h"
 #include "full_pass.h"
 #include "resource.h"
 #include "update_display.h"
@@ -106,13 +106,6 @@ void DisplayPass(int passes) {
                 passes, game, bare, required);
     PrintResult("display_pass", game, bare);
     PrintResult("display_pass_required_calls", game, required);
-}
-
-COLORREF ScreenAt(POINT point) {
-    HDC screen = GetDC(nullptr);
-    const COLORREF colour = GetPixel(screen, point.x, point.y);
-    ReleaseDC(nullptr, screen);
-    return colour;
 }
 
 // Seconds from posting to the colour showing at the point, or a negative value after 2 s.

@@ -5,7 +5,7 @@
 // read. CPU times (of each start-up and of the idle minute) are read by scripts/bench.sh from
 // /proc on the MARK lines printed here, because Wine reports none for another process.
 // Run by hand under Wine: process_bench.exe GAME.exe FLOOR.exe [starts] [idle seconds]
-#include "bench_clock.h"
+#include "bench_support.h"
 #include "program_run.h"
 #include "resource.h"
 

@@ -1,7 +1,7 @@
 // Starting, watching and closing one benchmarked program.
 #include "program_run.h"
 
-#include "bench_clock.h"
+#include "bench_support.h"
 #include "resource.h"
 
 #include <cstdio>
@@ -20,13 +20,6 @@ BOOL CALLBACK AnyChildToPaint(HWND child, LPARAM found) {
 }
 
 } // namespace
-
-COLORREF ScreenAt(POINT point) {
-    HDC screen = GetDC(nullptr);
-    const COLORREF colour = GetPixel(screen, point.x, point.y);
-    ReleaseDC(nullptr, screen);
-    return colour;
-}
 
 ProgramRun::ProgramRun(const std::string& exePath, const char* caption, const std::string& argument)
     : caption(caption) {

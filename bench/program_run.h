@@ -34,5 +34,3 @@ private:
     HWND mainWindow = nullptr;
     POINT marker{};
 };
-
-COLORREF ScreenAt(POINT point);

@@ -1,5 +1,5 @@
-// Timing helpers shared by the benchmarks: a high-resolution clock in seconds, the median of
-// a set of samples, and the one line per figure that scripts/bench.sh collects.
+// Helpers shared by the benchmarks: a high-resolution clock in seconds, the median of a set of
+// samples, the one line per figure that scripts/bench.sh collects, and a pixel of the screen.
 #pragma once
 
 #include <windows.h>
@@ -31,4 +31,12 @@ inline double Median(std::vector<double> samples) {
 inline void PrintResult(const char* figure, double game, double floorFigure) {
     std::printf("RESULT %s %.3f %.3f\n", figure, game, floorFigure);
     std::fflush(stdout);
+}
+
+// What the screen shows at the point: the benchmarks time what a player would see.
+inline COLORREF ScreenAt(POINT point) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, point.x, point.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
 }
