@@ -15,9 +15,9 @@ namespace {
 
 CWinApp* currentApp = nullptr;
 
-// The one function the program takes from comdlg32. Linked in, that library would bring the
-// shell and the print spooler with their own libraries into the process for its whole run
-// (some 8 MB and a slower start under Wine); loaded for this call, it goes again after it.
+// The one function the program takes from comdlg32. Linked in, that library would keep the
+// shell and the print spooler in the process for its whole run; loaded for this call, they go
+// again after it (under Wine the spooler's Unix libraries stay, some 4 MB).
 bool FileTitle(const std::string& path, std::array<char, MAX_PATH>& title) {
     const LoadedModule commonDialogs("comdlg32.dll");
     const auto getFileTitle = commonDialogs.Procedure<decltype(&GetFileTitleA)>("GetFileTitleA");
