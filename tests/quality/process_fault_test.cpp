@@ -123,6 +123,16 @@ INSTANTIATE_TEST_SUITE_P(Sounds, SoundFaultTest, testing::Values(true, false),
                              return std::string(info.param ? "NoSoundDevice" : "NoWaveFiles");
                          });
 
+// Opens the copy's Settings, finds the box showing `shown`, toggles it and stores that.
+void ToggleSounds(const GameProcess& game, bool shown) {
+    const HWND dialog = OpenDialog(game, IDC_SETTINGS, "Settings");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(Checked(dialog, IDC_SOUND_EFFECTS), shown);
+    PressKey(VK_SPACE);
+    EXPECT_TRUE(CloseWith(dialog, VK_RETURN));
+    EXPECT_EQ(StoredSetting("Sound Effects"), shown ? "0" : "1");
+}
+
 TEST_F(ProcessFaultTest, TwoCopiesChangingTheSettingsInTurnEachSeeTheOthersLatest) {
     const GameFolder folder("zodedu.exe", "zodedu.HLP");
     const GameProcess first(folder.ExePath());
@@ -172,17 +182,8 @@ TEST_F(ProcessFaultTest, TwoCopiesChangingTheSettingsInTurnEachSeeTheOthersLates
     EXPECT_TRUE(WaitUntil([&] { return LabelsShown(first) == 9; }));
 
     // Sounds: on in one copy, seen and turned off in the other, seen off in the first.
-    dialog = OpenDialog(first, IDC_SETTINGS, "Settings");
-    ASSERT_NE(dialog, nullptr);
-    PressKey(VK_SPACE);
-    EXPECT_TRUE(CloseWith(dialog, VK_RETURN));
-    EXPECT_EQ(StoredSetting("Sound Effects"), "1");
-    dialog = OpenDialog(second, IDC_SETTINGS, "Settings");
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_TRUE(Checked(dialog, IDC_SOUND_EFFECTS));
-    PressKey(VK_SPACE);
-    EXPECT_TRUE(CloseWith(dialog, VK_RETURN));
-    EXPECT_EQ(StoredSetting("Sound Effects"), "0");
+    ASSERT_NO_FATAL_FAILURE(ToggleSounds(first, false));
+    ASSERT_NO_FATAL_FAILURE(ToggleSounds(second, true));
     dialog = OpenDialog(first, IDC_SETTINGS, "Settings");
     ASSERT_NE(dialog, nullptr);
     EXPECT_FALSE(Checked(dialog, IDC_SOUND_EFFECTS));
