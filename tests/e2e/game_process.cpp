@@ -1,6 +1,7 @@
 // Starting, finding and driving the game process; everything waits with a timeout.
 #include "game_process.h"
 
+#include "real_input.h"
 #include "screen_support.h"
 
 #include <gtest/gtest.h>
@@ -141,21 +142,8 @@ bool GameProcess::WaitForExit(DWORD& exitCode, DWORD timeoutMs) const {
 }
 
 void ClickAt(HWND control) {
-    RECT rect;
-    GetWindowRect(control, &rect);
-    // Each event carries the point: a button event without one may land where the cursor
-    // was before it moved.
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT input[2]{};
-    for (INPUT& event : input) {
-        event.type = INPUT_MOUSE;
-        event.mi.dx = MulDiv((rect.left + rect.right) / 2, 65535, width - 1);
-        event.mi.dy = MulDiv((rect.top + rect.bottom) / 2, 65535, height - 1);
-    }
-    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
-    input[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP;
-    SendInput(2, input, sizeof input[0]);
-    Settle(100);
+    ClickWindow(control);
+    Settle(50);
 }
 
 void PressKey(WORD virtualKey, const std::vector<WORD>& modifiers) {
