@@ -2,6 +2,7 @@
 # through Wine). Tests that show windows share one desktop and so never run in parallel.
 include(GoogleTest)
 
+option(ZODEDU_WINE_TESTS "Register the Windows test programs, which run under Wine" ON)
 if(ZODEDU_WINDOWS)
   set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
@@ -17,12 +18,16 @@ else()
   set(ZODEDU_GTEST_MAIN GTest::gtest_main)
 endif()
 
-# zodedu_add_test(name SOURCES ... [LIBRARIES ...] [DESKTOP] [MAIN_INCLUDED] [TIMEOUT seconds])
+# zodedu_add_test(name SOURCES ... [LIBRARIES ...] [DESKTOP] [MAIN_INCLUDED] [TIMEOUT seconds]
+#                 [LABELS label...])
 #   DESKTOP: the test shows windows or reads the screen; it gets the desktop alone.
 #   MAIN_INCLUDED: the sources bring their own main().
 #   TIMEOUT: for each test case, instead of 120 seconds.
+#   LABELS: CTest labels of its cases; "process" marks the programs that start the real game.
+# Where Wine cannot run the build's programs (ZODEDU_WINE_TESTS off), Windows test programs are
+# built but not registered: CTest would have to run them to list their cases.
 function(zodedu_add_test name)
-  cmake_parse_arguments(arg "DESKTOP;MAIN_INCLUDED" "TIMEOUT" "SOURCES;LIBRARIES" ${ARGN})
+  cmake_parse_arguments(arg "DESKTOP;MAIN_INCLUDED" "TIMEOUT" "SOURCES;LIBRARIES;LABELS" ${ARGN})
   add_executable(${name} ${arg_SOURCES})
   target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} GTest::gtest)
   if(NOT arg_MAIN_INCLUDED)
@@ -31,7 +36,13 @@ function(zodedu_add_test name)
   if(NOT arg_TIMEOUT)
     set(arg_TIMEOUT 120)
   endif()
+  if(ZODEDU_WINDOWS AND NOT ZODEDU_WINE_TESTS)
+    return()
+  endif()
   set(properties TIMEOUT ${arg_TIMEOUT})
+  if(arg_LABELS)
+    list(APPEND properties LABELS "${arg_LABELS}")
+  endif()
   if(arg_DESKTOP)
     list(APPEND properties RESOURCE_LOCK desktop)
   endif()

@@ -12,7 +12,7 @@ launcher=$HOME/.local/bin/zodedu
 entry=$data_home/applications/zodedu.desktop
 icons=$data_home/icons/hicolor
 icon_sizes=(32 64) # the icon's own size, and twice it for larger desktops
-installed=("$data/game" "$data/launch.sh" "$data/wine-prefix.sh" "$launcher" "$entry")
+installed=("$data/game" "$data/launch.sh" "$data/wine-prefix.sh" "$data/wine-loader.sh" "$launcher" "$entry")
 for size in "${icon_sizes[@]}"; do installed+=("$icons/${size}x$size/apps/zodedu.png"); done
 
 usage() {
@@ -90,7 +90,7 @@ install_game() {
     rm -rf "$data/game"
     mkdir -p "$data/game" "$(dirname "$launcher")" "$(dirname "$entry")"
     cp -R "$game_dir/." "$data/game/"
-    cp "$top/packaging/launch.sh" "$top/scripts/wine-prefix.sh" "$data/"
+    cp "$top/packaging/launch.sh" "$top/scripts/wine-prefix.sh" "$top/scripts/wine-loader.sh" "$data/"
 
     fill "$top/packaging/zodedu.in" \
         @LAUNCH@ "$(printf %q "$data/launch.sh")" \

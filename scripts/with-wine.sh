@@ -2,16 +2,21 @@
 # Runs one command with Windows programs in reach: a throwaway copy of the template Wine
 # prefix, a private Xvfb display and one wineserver, all stopped by process id at the end.
 # Usage: scripts/with-wine.sh COMMAND [ARGS...]   (the exit status is the command's)
+# ZODEDU_WINE_ARCH: win32 (the default) or win64, the kind of prefix and of programs; `wine` in
+# COMMAND starts a program of that kind.
 set -uo pipefail
 
 top=$(cd "$(dirname "$0")/.." && pwd)
+source "$top/scripts/wine-loader.sh"
+arch=${ZODEDU_WINE_ARCH:-win32}
+loader=$(wine_loader "$arch") || exit 1
 
 # The template prefix is made once and kept in the build tree; each run copies it.
-template=$top/build/wine-template-win32
+template=$top/build/wine-template-$arch
 if [ ! -f "$template/.ready" ]; then
-    echo "== making the Wine template prefix"
+    echo "== making the $arch Wine template prefix"
     rm -rf "$template"
-    "$top/scripts/wine-prefix.sh" "$template" win32 virtual-desktop && touch "$template/.ready" || exit 1
+    "$top/scripts/wine-prefix.sh" "$template" "$arch" virtual-desktop && touch "$template/.ready" || exit 1
 fi
 
 scratch=$(mktemp -d)
@@ -27,7 +32,7 @@ cleanup() {
 trap cleanup EXIT
 
 cp -a "$template" "$scratch/prefix"
-export WINEPREFIX=$scratch/prefix WINEARCH=win32 WINEDEBUG=-all
+export WINEPREFIX=$scratch/prefix WINEARCH=$arch WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv,wineoss.drv=d"
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
@@ -36,10 +41,17 @@ for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
 [ -s "$scratch/display" ] || { echo "Xvfb did not start"; exit 1; }
 export DISPLAY=:$(cat "$scratch/display")
 
+if [ "$arch" = win64 ]; then
+    # The loader that Wine itself uses to start the prefix's programs, and the one COMMAND finds.
+    export WINELOADER=$loader
+    mkdir "$scratch/bin" && printf '#!/bin/sh\nexec %q "$@"\n' "$loader" >"$scratch/bin/wine" &&
+        chmod +x "$scratch/bin/wine" && export PATH=$scratch/bin:$PATH
+fi
+
 # One wineserver for the whole run keeps each test program's start short.
 wineserver -f -p &
 wineserver_pid=$!
 # Start Wine's own background services now, so none of them holds a test's output open.
-wine cmd /c exit >/dev/null 2>&1 </dev/null
+"$loader" cmd /c exit >/dev/null 2>&1 </dev/null
 
 "$@"
