@@ -73,9 +73,9 @@ endfunction()
 # zodedu_game_for_test(name): the built game with its help file and sounds in the test's
 # folder "game", where the test starts it as a player would.
 function(zodedu_game_for_test name)
-  set(game $<TARGET_FILE_DIR:zodedu>)
+  set(game ${ZODEDU_GAME_DIR})
   zodedu_test_files(${name} DESTINATION $<TARGET_FILE_DIR:${name}>/game
-    FILES $<TARGET_FILE:zodedu> ${game}/zodedu.HLP
+    FILES ${game}/zodedu.exe ${game}/zodedu.HLP
       ${game}/first.wav ${game}/last.wav ${game}/win.wav ${game}/lose.wav)
   add_dependencies(${name}_files zodedu)
 endfunction()

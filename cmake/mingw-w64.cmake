@@ -1,9 +1,15 @@
-# Cross-compiling for Windows with MinGW-w64 (posix thread model: GoogleTest needs std::mutex).
-# The including toolchain file sets CMAKE_SYSTEM_PROCESSOR first.
+# Cross-compiling for Windows with MinGW-w64. The including toolchain file sets
+# CMAKE_SYSTEM_PROCESSOR first. ZODEDU_THREAD_MODEL picks the compilers: posix (the default)
+# for the tests, whose GoogleTest needs std::mutex; win32 for the shipped game, whose runtime
+# then brings no winpthreads and imports only what old Windows has.
 set(CMAKE_SYSTEM_NAME Windows)
+if(NOT ZODEDU_THREAD_MODEL)
+  set(ZODEDU_THREAD_MODEL posix)
+endif()
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES ZODEDU_THREAD_MODEL)
 set(triplet ${CMAKE_SYSTEM_PROCESSOR}-w64-mingw32)
-set(CMAKE_C_COMPILER ${triplet}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${triplet}-g++-posix)
+set(CMAKE_C_COMPILER ${triplet}-gcc-${ZODEDU_THREAD_MODEL})
+set(CMAKE_CXX_COMPILER ${triplet}-g++-${ZODEDU_THREAD_MODEL})
 set(CMAKE_RC_COMPILER ${triplet}-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/${triplet})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

@@ -5,8 +5,10 @@
 set -euo pipefail
 
 purpose=${1:-run}
-# GoogleTest's sources: configuring the Windows presets builds them for the Windows tests.
-packages=(cmake make g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest
+# GoogleTest's sources: configuring the Windows presets builds them for the Windows tests. The
+# posix thread-model compilers build the tests, the win32 ones the game that is shipped.
+packages=(cmake make g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+          g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 googletest
           wine wine64 wine32:i386)
 case $purpose in
     test) packages+=(g++ xvfb libgtest-dev nsis python3) ;;

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the 32-bit game and starts it under Wine in the game's own prefix, never ~/.wine.
+# Builds the 32-bit game (the 64-bit one where 32-bit Wine cannot run) and starts it under Wine
+# in the game's own prefix, never ~/.wine.
 set -euo pipefail
 
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -9,7 +10,13 @@ if [ -z "${DISPLAY:-}" ]; then
     exit 1
 fi
 scripts/install-deps.sh run
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 -j"${JOBS:-2}" --target zodedu
+source scripts/wine-loader.sh
+preset=win32
+if ! host_runs_32bit; then
+    echo "This machine runs 64-bit programs only, so 32-bit Wine cannot start here: running the 64-bit game." >&2
+    preset=win64
+fi
+cmake --preset $preset >/dev/null
+cmake --build --preset $preset -j"${JOBS:-2}" --target zodedu
 
-exec packaging/launch.sh build/win32/src/app scripts/wine-prefix.sh
+exec packaging/launch.sh build/$preset/game/src/app scripts/wine-prefix.sh $preset

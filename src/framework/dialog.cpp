@@ -50,6 +50,19 @@ bool AnswersDirectly(UINT message) {
     }
 }
 
+// The window at the top of a window's chain of parents. GetAncestor would do, but Windows 95
+// and NT 4.0 lack it.
+HWND TopLevelWindow(HWND window) {
+    while ((GetWindowLongA(window, GWL_STYLE) & WS_CHILD) != 0) {
+        const HWND parent = GetParent(window);
+        if (parent == nullptr) {
+            break;
+        }
+        window = parent;
+    }
+    return window;
+}
+
 } // namespace
 
 CDialog::CDialog(int templateId) : templateId(templateId) {}
@@ -155,14 +168,17 @@ LRESULT CDialog::Default() {
 
 void CDialog::WinHelp(ULONG_PTR data, UINT command) {
     CWinApp* app = CWinApp::Current();
+    if (app == nullptr) {
+        return;
+    }
     const HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
     SendMessageA(window, WM_CANCELMODE, 0, 0);
-    const HWND topLevel = GetAncestor(window, GA_ROOT);
+    const HWND topLevel = TopLevelWindow(window);
     if (topLevel != window) {
         SendMessageA(topLevel, WM_CANCELMODE, 0, 0);
     }
     const bool succeeded =
-        HelpEngineRequest(topLevel, app->Names().helpFilePath.c_str(), command, data);
+        HelpEngineRequest(topLevel, app->HelpFilePath().c_str(), command, data);
     SetCursor(previous);
     if (!succeeded) {
         app->ShowMessageBox(IDS_FAILED_TO_LAUNCH_HELP, MB_OK | MB_ICONEXCLAMATION);

@@ -9,7 +9,7 @@
 namespace {
 
 // A help document larger than this is not one of ours; reading it whole would be unwise.
-constexpr LONGLONG kMaxDocumentBytes = 8 * 1024 * 1024;
+constexpr DWORD kMaxDocumentBytes = 8 * 1024 * 1024;
 constexpr char kRichTextSignature[] = "{\\rtf";
 
 // CreateFileA / CloseHandle.
@@ -53,11 +53,15 @@ std::optional<std::string> ReadHelpDocument(const std::string& path) {
     if (!file || !IsPlainDiskFile(file.Get())) {
         return std::nullopt;
     }
-    LARGE_INTEGER size{};
-    if (GetFileSizeEx(file.Get(), &size) == FALSE || size.QuadPart > kMaxDocumentBytes) {
+    // GetFileSize, not GetFileSizeEx: Windows 95 and NT 4.0 lack the latter.
+    DWORD high = 0;
+    SetLastError(NO_ERROR);
+    const DWORD low = GetFileSize(file.Get(), &high);
+    if ((low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) || high != 0 ||
+        low > kMaxDocumentBytes) {
         return std::nullopt;
     }
-    std::string document(static_cast<std::size_t>(size.QuadPart), '\0');
+    std::string document(low, '\0');
     std::size_t filled = 0;
     while (filled < document.size()) {
         DWORD read = 0;

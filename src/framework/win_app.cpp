@@ -17,7 +17,8 @@ CWinApp* currentApp = nullptr;
 
 // The one function the program takes from comdlg32. Linked in, that library would keep the
 // shell and the print spooler in the process for its whole run; loaded for this call, they go
-// again after it (under Wine the spooler's Unix libraries stay, some 4 MB).
+// again after it (under Wine the spooler's Unix libraries stay, some 4 MB). So it is made only
+// when a name that needs it is first asked for.
 bool FileTitle(const std::string& path, std::array<char, MAX_PATH>& title) {
     const LoadedModule commonDialogs("comdlg32.dll");
     const auto getFileTitle = commonDialogs.Procedure<decltype(&GetFileTitleA)>("GetFileTitleA");
@@ -37,16 +38,27 @@ CWinApp::~CWinApp() {
 
 CWinApp* CWinApp::Current() { return currentApp; }
 
-void CWinApp::StartUp() {
+void CWinApp::StartUp() { WatchHelpKey(); }
+
+std::string CWinApp::ModulePath() {
     std::array<char, MAX_PATH> path{};
     GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    const std::string modulePath(path.data());
-    const std::string basePath = DeriveModuleNames(modulePath, std::nullopt).basePath;
-    std::array<char, MAX_PATH> title{};
-    const bool titled = FileTitle(basePath, title);
-    names = DeriveModuleNames(modulePath,
-                              titled ? std::optional<std::string>(title.data()) : std::nullopt);
-    WatchHelpKey();
+    return path.data();
+}
+
+const ModuleNames& CWinApp::Names() const {
+    if (!names) {
+        const std::string modulePath = ModulePath();
+        std::array<char, MAX_PATH> title{};
+        const bool titled = FileTitle(DeriveModuleNames(modulePath, std::nullopt).basePath, title);
+        names = DeriveModuleNames(modulePath,
+                                  titled ? std::optional<std::string>(title.data()) : std::nullopt);
+    }
+    return *names;
+}
+
+std::string CWinApp::HelpFilePath() const {
+    return DeriveModuleNames(ModulePath(), std::nullopt).helpFilePath;
 }
 
 void CWinApp::SetDialogColours(COLORREF background, COLORREF text) {
@@ -70,13 +82,13 @@ std::string CWinApp::GetProfileString(const char* section, const char* entry,
                                       const char* defaultValue) const {
     std::array<char, MAX_PATH> text{};
     GetPrivateProfileStringA(section, entry, defaultValue, text.data(),
-                             static_cast<DWORD>(text.size()), names.profileFileName.c_str());
+                             static_cast<DWORD>(text.size()), Names().profileFileName.c_str());
     return text.data();
 }
 
 void CWinApp::WriteProfileString(const char* section, const char* entry,
                                  const char* value) const {
-    WritePrivateProfileStringA(section, entry, value, names.profileFileName.c_str());
+    WritePrivateProfileStringA(section, entry, value, Names().profileFileName.c_str());
 }
 
 void CWinApp::WinHelp(ULONG_PTR data, UINT command) {
@@ -94,5 +106,5 @@ int CWinApp::ShowMessageBox(UINT stringId, UINT type) {
     LoadStringA(GetModuleHandleA(nullptr), stringId, text.data(), static_cast<int>(text.size()));
     const ModalOwner owner;
     const PlatformDialogColours colours;
-    return MessageBoxA(owner.Handle(), text.data(), names.applicationName.c_str(), type);
+    return MessageBoxA(owner.Handle(), text.data(), Names().applicationName.c_str(), type);
 }

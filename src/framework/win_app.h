@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 class CDialog;
@@ -23,10 +24,14 @@ public:
 
     // The framework's run: start-up, InitInstance, ExitInstance. Returns the exit status.
     int Run();
-    // Derives the names from the module path and starts the framework's services.
+    // Starts the framework's services.
     void StartUp();
 
-    const ModuleNames& Names() const { return names; }
+    // The names derived from the executable's path, at their first use: the executable name
+    // costs comdlg32, which only the message box caption and the profile file need.
+    const ModuleNames& Names() const;
+    // The help file path, which needs the module path alone.
+    std::string HelpFilePath() const;
 
     // The profile file (the profile file name, in the Windows directory).
     std::string GetProfileString(const char* section, const char* entry,
@@ -53,5 +58,7 @@ protected:
     virtual int ExitInstance() { return 0; }
 
 private:
-    ModuleNames names;
+    static std::string ModulePath();
+
+    mutable std::optional<ModuleNames> names;
 };

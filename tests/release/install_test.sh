@@ -42,7 +42,7 @@ for tool in wine wineboot wineserver; do
     cat >"$fakes/$tool" <<EOF
 #!/usr/bin/env bash
 echo "$tool|\$PWD|\$WINEPREFIX|\$WINEARCH|\$*" >>"$scratch/wine.log"
-[ "$tool" = wineboot ] && mkdir -p "\$WINEPREFIX/drive_c/windows/Fonts"
+[ "$tool" = wineboot ] || [ "\$1" = wineboot ] && mkdir -p "\$WINEPREFIX/drive_c/windows/Fonts"
 exit 0
 EOF
     chmod +x "$fakes/$tool"
@@ -82,12 +82,12 @@ check "64 px icon" png_of_size "$data/icons/hicolor/64x64/apps/zodedu.png" 64
 
 prefix=$data/zodedu/wine
 check "first start makes the prefix and starts the game" run_launcher "$home" "" :7
-check "prefix made for 32 bits" grep -q "^wineboot|.*|$prefix|win32|" "$scratch/wine.log"
+check "prefix made for 32 bits" grep -q "^wine|.*|$prefix|win32|wineboot -i" "$scratch/wine.log"
 check "prefix marked ready" test -f "$prefix/.ready"
 check "game started in its folder and prefix" \
     contains_line "$scratch/wine.log" "wine|$data/zodedu/game|$prefix|win32|zodedu.exe"
 check "second start uses the prefix" run_launcher "$home" "" :7
-check "prefix not made again" not grep -q '^wineboot' "$scratch/wine.log"
+check "prefix not made again" not grep -q 'wineboot' "$scratch/wine.log"
 check "game started again" contains_line "$scratch/wine.log" \
     "wine|$data/zodedu/game|$prefix|win32|zodedu.exe"
 check "no display: refused" not run_launcher "$home" "" ""
@@ -96,7 +96,8 @@ check "no display: no Wine" test ! -s "$scratch/wine.log"
 check "installs again over itself" install_into "$home" "" --game-dir "$game"
 check "uninstall succeeds" install_into "$home" "" --uninstall
 for path in "$launcher" "$entry" "$data/icons/hicolor/32x32" "$data/icons/hicolor/64x64" \
-    "$data/zodedu/game" "$data/zodedu/launch.sh" "$data/zodedu/wine-prefix.sh"; do
+    "$data/zodedu/game" "$data/zodedu/launch.sh" "$data/zodedu/wine-prefix.sh" \
+    "$data/zodedu/wine-loader.sh"; do
     check "removed ${path#"$home"/}" absent "$path"
 done
 check "prefix and settings kept" test -f "$prefix/.ready"
