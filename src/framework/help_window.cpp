@@ -7,11 +7,11 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 namespace {
 
 constexpr char kFrameClass[] = "HelpEngineWindow";
-constexpr char kRichEditLibrary[] = "riched20.dll";
 constexpr int kTextViewId = 1;
 constexpr int kPreferredWidth = 520;
 constexpr int kPreferredHeight = 480;
@@ -68,7 +68,11 @@ int ScrollCodeForKey(WPARAM key) {
 
 } // namespace
 
-HelpWindow::HelpWindow() : richEdit(kRichEditLibrary) {}
+const RichEditVersion kRichEditVersions[2] = {{"riched20.dll", RICHEDIT_CLASSA},
+                                              {"riched32.dll", "RICHEDIT"}};
+
+HelpWindow::HelpWindow(LoadedModule library, const char* windowClass)
+    : richEdit(std::move(library)), richEditClass(windowClass) {}
 
 HelpWindow::~HelpWindow() {
     if (frame != nullptr) {
@@ -81,19 +85,27 @@ HelpWindow::~HelpWindow() {
 HelpWindow* HelpWindow::Open() { return openWindow; }
 
 HelpWindow* HelpWindow::Create(const std::string& caption, HICON icon, const std::string& source,
-                               const std::string& document) {
+                               const std::string& document,
+                               std::span<const RichEditVersion> versions) {
     if (openWindow != nullptr) {
         return nullptr;
     }
-    std::unique_ptr<HelpWindow> made(new HelpWindow());
-    if (!made->richEdit || !made->CreateFrame(caption, icon) || !made->StreamIn(document)) {
-        return nullptr;
+    for (const RichEditVersion& version : versions) {
+        LoadedModule library(version.library);
+        if (!library) {
+            continue;
+        }
+        std::unique_ptr<HelpWindow> made(new HelpWindow(std::move(library), version.windowClass));
+        if (!made->CreateFrame(caption, icon) || !made->StreamIn(document)) {
+            return nullptr;
+        }
+        made->source = source;
+        openWindow = made.release();
+        ShowWindow(openWindow->frame, SW_SHOWNORMAL);
+        openWindow->BringForward();
+        return openWindow;
     }
-    made->source = source;
-    openWindow = made.release();
-    ShowWindow(openWindow->frame, SW_SHOWNORMAL);
-    openWindow->BringForward();
-    return openWindow;
+    return nullptr;
 }
 
 bool HelpWindow::Replace(const std::string& newSource, const std::string& document) {
@@ -141,7 +153,7 @@ bool HelpWindow::CreateFrame(const std::string& caption, HICON icon) {
     RECT client{};
     GetClientRect(frame, &client);
     editor = CreateWindowExA(
-        0, RICHEDIT_CLASSA, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY,
+        0, richEditClass, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY,
         0, 0, client.right, client.bottom, frame,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextViewId)), Instance(), nullptr);
     if (editor == nullptr) {

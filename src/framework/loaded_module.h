@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 class LoadedModule {
 public:
     explicit LoadedModule(const char* name) : module(LoadLibraryA(name)) {}
@@ -11,8 +13,10 @@ public:
             FreeLibrary(module);
         }
     }
+    LoadedModule(LoadedModule&& other) noexcept : module(std::exchange(other.module, nullptr)) {}
     LoadedModule(const LoadedModule&) = delete;
     LoadedModule& operator=(const LoadedModule&) = delete;
+    LoadedModule& operator=(LoadedModule&&) = delete;
 
     explicit operator bool() const { return module != nullptr; }
 

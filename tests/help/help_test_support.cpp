@@ -84,7 +84,7 @@ std::vector<HWND> HelpWindows() {
     return found;
 }
 
-HWND TextView(HWND help) { return FindWindowExA(help, nullptr, "RichEdit20A", nullptr); }
+HWND TextView(HWND help) { return GetWindow(help, GW_CHILD); }
 
 std::string ViewText(HWND help) {
     const HWND view = TextView(help);

@@ -3,10 +3,12 @@
 #include "help_test_support.h"
 
 #include "help_engine.h"
+#include "help_window.h"
 #include "screen_support.h"
 
 #include <richedit.h>
 
+#include <array>
 #include <vector>
 
 namespace {
@@ -81,6 +83,29 @@ INT_PTR CALLBACK ModalVisitProc(HWND dialog, UINT message, WPARAM, LPARAM lParam
     default:
         return FALSE;
     }
+}
+
+// Some Windows 95 and NT 4.0 machines have no RichEdit 2.0: there RichEdit 1.0 shows the text,
+// and only where neither is there does help fail.
+TEST_F(HelpTest, WithoutRichEdit20TheTextIsShownByRichEdit10AndWithoutEitherNothingOpens) {
+    const std::string document = FileContent(InstalledDocument());
+    const RichEditVersion withoutVersion2[] = {{"riched20-absent.dll", RICHEDIT_CLASSA},
+                                               kRichEditVersions[1]};
+    HelpWindow* help =
+        HelpWindow::Create("Zodedu Help", nullptr, InstalledDocument(), document, withoutVersion2);
+    ASSERT_NE(help, nullptr);
+    std::array<char, 32> viewClass{};
+    GetClassNameA(help->TextView(), viewClass.data(), static_cast<int>(viewClass.size()));
+    EXPECT_EQ(lstrcmpiA(viewClass.data(), "RICHEDIT"), 0) << viewClass.data();
+    EXPECT_NE(ViewText(help->Handle()).find("How to play"), std::string::npos);
+    help->Close();
+    EXPECT_EQ(HelpWindow::Open(), nullptr);
+
+    const RichEditVersion neither[] = {{"riched20-absent.dll", RICHEDIT_CLASSA},
+                                       {"riched32-absent.dll", "RICHEDIT"}};
+    EXPECT_EQ(HelpWindow::Create("Zodedu Help", nullptr, InstalledDocument(), document, neither),
+              nullptr);
+    EXPECT_TRUE(HelpWindows().empty());
 }
 
 } // namespace
