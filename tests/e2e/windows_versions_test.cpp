@@ -1,0 +1,142 @@
+// The real game on the older Windows it is made for, as Wine reports them to it: on Win32s the
+// settings live in the profile file in the Windows folder, on Windows 95 and NT 4.0 in the
+// registry. Wine takes the version to report from the game's own application defaults.
+#include "game_process.h"
+#include "registry_values.h"
+#include "resource.h"
+#include "screen_support.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+#include <functional>
+
+namespace {
+
+constexpr char kSettingsRoot[] = "Software\\Vivevev";
+constexpr char kGameDefaults[] = "Software\\Wine\\AppDefaults\\zodedu.exe";
+constexpr char kProfile[] = "zodedu.INI"; // the executable name, then .INI, no directory
+constexpr char kSection[] = "Zodedu";
+
+void ReportWindowsVersion(const char* version) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kGameDefaults, 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
+                   static_cast<DWORD>(strlen(version) + 1));
+    RegCloseKey(key);
+}
+
+std::string ProfileEntry(const char* key) {
+    std::array<char, 64> text{};
+    GetPrivateProfileStringA(kSection, key, "(none)", text.data(),
+                             static_cast<DWORD>(text.size()), kProfile);
+    return text.data();
+}
+
+bool ProfileFileExists() {
+    std::array<char, MAX_PATH> folder{};
+    GetWindowsDirectoryA(folder.data(), static_cast<UINT>(folder.size()));
+    const std::string path = std::string(folder.data()) + "\\" + kProfile;
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+class WindowsVersionTest : public ::testing::Test {
+protected:
+    void SetUp() override { Forget(); }
+    void TearDown() override {
+        Forget();
+        RegDeleteTreeA(HKEY_CURRENT_USER, kGameDefaults);
+        RegDeleteKeyA(HKEY_CURRENT_USER, kGameDefaults);
+    }
+
+    static void Forget() {
+        RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsRoot);
+        RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsRoot);
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, kProfile); // flush Wine's cache
+        std::array<char, MAX_PATH> folder{};
+        GetWindowsDirectoryA(folder.data(), static_cast<UINT>(folder.size()));
+        DeleteFileA((std::string(folder.data()) + "\\" + kProfile).c_str());
+    }
+
+    // Opens a dialog of the main window by its button and presses its OK.
+    static void ConfirmDialog(const GameProcess& game, int button,
+                              const std::function<void(HWND)>& before = {}) {
+        PostMessageA(game.Item(button), BM_CLICK, 0, 0);
+        const HWND dialog = game.WaitForWindow("#32770", nullptr);
+        ASSERT_NE(dialog, nullptr);
+        if (before) {
+            before(dialog);
+        }
+        PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    }
+};
+
+TEST_F(WindowsVersionTest, OnWin32sTheSettingsLiveInTheProfileFileAndNeverInTheRegistry) {
+    ReportWindowsVersion("win31");
+    WritePrivateProfileStringA(kSection, "NumberOfGuesses", "3", kProfile);
+    WritePrivateProfileStringA(kSection, "Duplicates", "1", kProfile);
+    WritePrivateProfileStringA(kSection, "TimeLimit", "7", kProfile);
+    WritePrivateProfileStringA(kSection, "Sound Effects", "1", kProfile);
+
+    GameFolder folder("zodedu.exe", "zodedu.HLP");
+    GameProcess game(folder.ExePath());
+    ASSERT_NE(game.Main(), nullptr);
+    EXPECT_TRUE(IsWindowVisible(game.Item(IDC_ROW_LABEL_FIRST + 2)));
+    EXPECT_FALSE(IsWindowVisible(game.Item(IDC_ROW_LABEL_FIRST + 3))) << "three guesses preset";
+
+    ConfirmDialog(game, IDC_DIFFICULTY, [](HWND dialog) {
+        EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_GUESSES, CB_GETCURSEL, 0, 0), 2);
+        EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_TIME_LIMIT, CB_GETCURSEL, 0, 0), 6);
+        EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_DUPLICATES, BM_GETCHECK, 0, 0), BST_CHECKED);
+        SendDlgItemMessageA(dialog, IDC_GUESSES, CB_SETCURSEL, 4, 0);
+    });
+    ConfirmDialog(game, IDC_SETTINGS, [](HWND dialog) {
+        EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_SOUND_EFFECTS, BM_GETCHECK, 0, 0), BST_CHECKED);
+        SendDlgItemMessageA(dialog, IDC_SOUND_EFFECTS, BM_SETCHECK, BST_UNCHECKED, 0);
+    });
+    EXPECT_TRUE(IsWindowVisible(game.Item(IDC_ROW_LABEL_FIRST + 4))) << "five guesses now";
+    PostMessageA(game.Item(IDC_EXIT), BM_CLICK, 0, 0);
+    DWORD status = 1;
+    ASSERT_TRUE(game.WaitForExit(status));
+
+    EXPECT_EQ(ProfileEntry("NumberOfGuesses"), "5");
+    EXPECT_EQ(ProfileEntry("Duplicates"), "1");
+    EXPECT_EQ(ProfileEntry("TimeLimit"), "7");
+    EXPECT_EQ(ProfileEntry("Sound Effects"), "0");
+    EXPECT_FALSE(RegistryKeyExists(kSettingsRoot));
+}
+
+class RegistryWindowsTest : public WindowsVersionTest,
+                            public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(RegistryWindowsTest, TheGameStartsPlaysARowAndKeepsItsSettingsInTheRegistry) {
+    ReportWindowsVersion(GetParam());
+    GameFolder folder("zodedu.exe", "zodedu.HLP");
+    GameProcess game(folder.ExePath());
+    ASSERT_NE(game.Main(), nullptr);
+    for (int colour = 0; colour < 4; ++colour) {
+        PostMessageA(game.Item(IDC_COLOUR_BUTTON_FIRST + colour), BM_CLICK, 0, 0);
+    }
+    EXPECT_TRUE(WaitUntil([&] { return ShowsPicture(game.Item(IDC_EXACT_FIRST)); }))
+        << "the row is scored";
+    EXPECT_TRUE(ShowsPicture(game.Item(IDC_COLOUR_COUNT_FIRST)));
+
+    ConfirmDialog(game, IDC_DIFFICULTY);
+    PostMessageA(game.Item(IDC_EXIT), BM_CLICK, 0, 0);
+    DWORD status = 1;
+    ASSERT_TRUE(game.WaitForExit(status));
+    EXPECT_EQ(status, 0u);
+
+    const std::optional<RegistryValue> guesses = ReadRegistryValue(SettingKeyPath("NumberOfGuesses"));
+    ASSERT_TRUE(guesses.has_value());
+    EXPECT_EQ(guesses->Text(), "12");
+    EXPECT_FALSE(ProfileFileExists());
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, RegistryWindowsTest, ::testing::Values("win95", "nt40"));
+
+} // namespace
