@@ -19,4 +19,4 @@ fi
 cmake --preset $preset >/dev/null
 cmake --build --preset $preset -j"${JOBS:-2}" --target zodedu
 
-exec packaging/launch.sh build/$preset/game/src/app scripts/wine-prefix.sh $preset
+exec packaging/launch.sh build/$preset/src/app scripts/wine-prefix.sh $preset
