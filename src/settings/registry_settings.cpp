@@ -3,6 +3,7 @@
 #include "registry_settings.h"
 
 #include "registry_key.h"
+#include "registry_value_writer.h"
 #include "settings_rules.h"
 
 #include <windows.h>
@@ -24,8 +25,8 @@ void RegistryWriteString(const char* keyPath, const char* text) {
                         KEY_ALL_ACCESS, nullptr, key.Receive(), nullptr) != ERROR_SUCCESS) {
         return;
     }
-    RegSetValueExA(key.Get(), "", 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
-                   static_cast<DWORD>(std::strlen(text) + 1));
+    WriteUnnamedRegistryValue(key.Get(), REG_SZ, reinterpret_cast<const BYTE*>(text),
+                              static_cast<DWORD>(std::strlen(text) + 1));
 }
 
 std::string RegistryReadString(const char* keyPath) {

@@ -1,5 +1,6 @@
 // What the store leaves in storage: nothing until a setter runs, then exactly one key or
 // profile line per setting; and which back end the platform version selects.
+#include "registry_write_recorder.h"
 #include "settings_io.h"
 #include "settings_store.h"
 #include "settings_test_support.h"
@@ -55,6 +56,22 @@ TEST_F(SettingsLayoutTest, ASetterCreatesTheKeyPathAndStoresTheTextWithItsNul) {
     EXPECT_EQ(subkeys, 0u);
     EXPECT_EQ(values, 1u); // the unnamed value alone
     EXPECT_EQ(settingsStore.GetTimeLimit(), 9);
+}
+
+// What is handed to the registry, not what it kept: Wine adds a missing NUL by itself.
+TEST_F(SettingsLayoutTest, EverySetterHandsTheRegistryTheTextAndItsNul) {
+    ClearRecordedRegistryWrites();
+    settingsStore.SetNumberOfGuesses(12);
+    settingsStore.SetDuplicates(-3);
+    settingsStore.SetSoundEffects(1);
+    settingsStore.SetTimeLimit(100);
+    const std::vector<RecordedRegistryWrite> expected = {
+        {REG_SZ, std::string("12", 3)},
+        {REG_SZ, std::string("-3", 3)},
+        {REG_SZ, std::string("1", 2)},
+        {REG_SZ, std::string("100", 4)},
+    };
+    EXPECT_EQ(RecordedRegistryWrites(), expected);
 }
 
 TEST_F(SettingsLayoutTest, EachSetterWritesItsOwnKeyWithoutARangeCheck) {
