@@ -61,6 +61,47 @@ bool RemainingWithin(const GameState& state, int limitSeconds, int fewest, int m
 
 using ClockFaultTest = MainWindowTest;
 
+// A second before the limit nothing is lost; the tick that reaches it loses, not the one after.
+TEST_F(ClockFaultTest, TheWindowsTickLosesExactlyAtTheLimit) {
+    settingsStore.SetTimeLimit(1);
+    GameSession game;
+    ASSERT_TRUE(game.Started());
+    game.StopClock();
+    // The window's own tick with the deal set `spent` seconds back, taken again until one comes
+    // within the second the deal was set in, and so sees exactly that many seconds spent. What a
+    // tick that strayed into the next second raised is closed first: it proves nothing.
+    const auto exactTick = [&](std::int64_t spent) {
+        for (int tries = 0; tries < 5; ++tries) {
+            const std::int64_t now = Now();
+            game.ChangeState([&](GameState& state) {
+                state.gameStart = now - spent;
+                state.gamesPlayed = 0;
+            });
+            game.PostTick();
+            if (FlushWindowThread() && Now() == now) {
+                return true;
+            }
+            if (CountThreadDialogs(kLoseCaption) != 0) {
+                CloseAndWaitForDeal(game, WaitForDialog(kLoseCaption));
+            }
+        }
+        return false;
+    };
+
+    ASSERT_TRUE(exactTick(59)) << "no tick stayed within its second";
+    EXPECT_EQ(game.State().remainText.data(), std::string("0001"));
+    EXPECT_EQ(CountThreadDialogs(kLoseCaption), 0);
+    EXPECT_EQ(game.State().gamesPlayed, 0);
+
+    ASSERT_TRUE(exactTick(60)) << "no tick stayed within its second";
+    EXPECT_EQ(game.State().remainText.data(), std::string("0000"));
+    EXPECT_EQ(CountThreadDialogs(kLoseCaption), 1) << "the tick at the limit loses";
+    EXPECT_EQ(game.State().gamesPlayed, 1);
+    const HWND lose = WaitForDialog(kLoseCaption);
+    ASSERT_NE(lose, nullptr);
+    CloseAndWaitForDeal(game, lose);
+}
+
 TEST_F(ClockFaultTest, TheClockHandedToTickMovesBackAndForwardWithoutALoss) {
     GameSession game;
     ASSERT_TRUE(game.Started());

@@ -52,6 +52,8 @@ TEST_F(MainWindowScreenTest, PegsShowAtFilledCellsAndCountsOnlyBesideCompleteRow
     game.SetCode({0, 1, 2, 3});
     EnterRow(game, {1, 0, 5, 5}); // exact 0, colour 2
     EnterRow(game, {0, 1, 4, 3}); // exact 3, colour 0
+    // The one red of the code serves both red guesses: 3, where one-for-one matching gives 2.
+    EnterRow(game, {1, 0, 0, 5}); // exact 0, colour 3
     game.ClickColour(3);
     game.ClickColour(2);
     game.Repaint();
@@ -65,10 +67,10 @@ TEST_F(MainWindowScreenTest, PegsShowAtFilledCellsAndCountsOnlyBesideCompleteRow
             EXPECT_TRUE(ShowsNothing(game, anchor, kPegSize)) << cell;
         }
     }
-    const int exact[] = {0, 3};
-    const int colour[] = {2, 0};
+    const int exact[] = {0, 3, 0};
+    const int colour[] = {2, 0, 3};
     for (int row = 0; row < ROW_COUNT; ++row) {
-        if (row < 2) {
+        if (row < 3) {
             EXPECT_TRUE(
                 Shows(game, IDC_EXACT_FIRST + row, IDB_SMALL_DIGIT_FIRST + exact[row], kCountSize));
             EXPECT_TRUE(Shows(game, IDC_COLOUR_COUNT_FIRST + row,
