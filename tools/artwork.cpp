@@ -4,6 +4,7 @@
 #include "bmp_writer.h"
 #include "dynamite.h"
 #include "ico_writer.h"
+#include "numbered_pictures.h"
 #include "pictures.h"
 
 std::vector<Asset> Artwork() {
@@ -26,6 +27,12 @@ std::vector<Asset> Artwork() {
     for (int k = 0; k < 6; ++k) {
         add("button_" + std::to_string(k) + "_up.bmp", EncodeBmp(ButtonUp(k)));
         add("button_" + std::to_string(k) + "_down.bmp", EncodeBmp(ButtonDown(k)));
+    }
+    for (int k = 0; k < 6; ++k) {
+        const std::string button = "button_numbered_" + std::to_string(k);
+        add("peg_numbered_" + std::to_string(k) + ".bmp", EncodeBmp(NumberedPeg(k)));
+        add(button + "_up.bmp", EncodeBmp(NumberedButtonUp(k)));
+        add(button + "_down.bmp", EncodeBmp(NumberedButtonDown(k)));
     }
     add("dynamite_burst.ico", EncodeIco(DynamiteBurst()));
     add("dynamite_whole.ico", EncodeIco(DynamiteWhole()));

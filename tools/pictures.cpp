@@ -9,7 +9,6 @@
 namespace {
 
 constexpr int kPegSize = 25;
-constexpr int kPegDiscLeft = 3; // the disc covers columns and rows 3 to 20
 
 constexpr SegmentFigure kLargeFigure{1, 1, 22, 33, 4, 2};
 constexpr SegmentFigure kSmallFigure{0, 3, 10, 19, 2, 1};

@@ -4,6 +4,10 @@
 
 #include "canvas.h"
 
+// The peg disc covers columns and rows 3 to 20 of the 25 x 25 pictures (4 to 21 on the
+// pressed button face).
+inline constexpr int kPegDiscLeft = 3;
+
 // Peg colour of ColourIndex 0..5: red, yellow, green, blue, dark red, magenta.
 std::uint8_t PegColour(int colourIndex);
 

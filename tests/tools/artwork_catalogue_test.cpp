@@ -83,6 +83,9 @@ TEST(ArtworkCatalogue, EveryBitmapHasItsSizeFourBitsAndTheVgaPalette) {
         ExpectFormat("peg_" + std::to_string(k), 25, 25);
         ExpectFormat("button_" + std::to_string(k) + "_up", 25, 25);
         ExpectFormat("button_" + std::to_string(k) + "_down", 25, 25);
+        ExpectFormat("peg_numbered_" + std::to_string(k), 25, 25);
+        ExpectFormat("button_numbered_" + std::to_string(k) + "_up", 25, 25);
+        ExpectFormat("button_numbered_" + std::to_string(k) + "_down", 25, 25);
     }
     for (int d = 0; d < 10; ++d) {
         ExpectFormat("digit_large_" + std::to_string(d), 24, 35);
@@ -91,7 +94,7 @@ TEST(ArtworkCatalogue, EveryBitmapHasItsSizeFourBitsAndTheVgaPalette) {
     ExpectFormat("colon", 12, 35);
     ExpectFormat("header_exact", 18, 18);
     ExpectFormat("header_colour", 18, 18);
-    EXPECT_EQ(Files().size(), 6U * 3 + 20 + 3 + 2);
+    EXPECT_EQ(Files().size(), 6U * 3 * 2 + 20 + 3 + 2);
 }
 
 TEST(ArtworkCatalogue, PegsAreRound18PixelDiscsOfTheirColourOnGrey) {
