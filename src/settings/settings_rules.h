@@ -36,6 +36,8 @@ inline constexpr SettingKey kNumberOfGuesses{"NumberOfGuesses", 12, 1, 12};
 inline constexpr SettingKey kDuplicates{"Duplicates", 0, INT_MIN, INT_MAX};
 inline constexpr SettingKey kSoundEffects{"Sound Effects", 0, INT_MIN, INT_MAX};
 inline constexpr SettingKey kTimeLimit{"TimeLimit", 15, 1, 15};
+// The player's choice of pegs that carry their colour's number: only 1 means on.
+inline constexpr SettingKey kNumberedPegs{"Numbered Pegs", 0, 0, 1};
 
 // The key's range check on a value read from storage.
 constexpr int AcceptedValue(const SettingKey& key, int value) {

@@ -1,4 +1,4 @@
-// The eight accessors of the settings store: each reads or writes storage at the call,
+// The accessors of the settings store: each reads or writes storage at the call,
 // with the key's default and range; the one global instance holds nothing.
 #include "settings_store.h"
 
@@ -29,4 +29,10 @@ int SettingsStore::GetTimeLimit() const {
 }
 void SettingsStore::SetTimeLimit(int value) const {
     WriteSetting(kTimeLimit, value);
+}
+bool SettingsStore::GetNumberedPegs() const {
+    return ReadSetting(kNumberedPegs) == 1;
+}
+void SettingsStore::SetNumberedPegs(bool numbered) const {
+    WriteSetting(kNumberedPegs, numbered ? 1 : 0);
 }
