@@ -15,17 +15,20 @@ bool CBitmapButton::AutoLoad(int controlId, HWND parent) {
     const int length = GetWindowTextLengthA(Handle());
     std::vector<char> text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
     GetWindowTextA(Handle(), text.data(), static_cast<int>(text.size()));
-    const std::string caption(text.data());
-
-    const std::string upName = caption + "U";
-    const std::string downName = caption + "D";
-    const std::string focusName = caption + "F";
-    const std::string disabledName = caption + "X";
-    if (!LoadBitmaps(upName.c_str(), downName.c_str(), focusName.c_str(), disabledName.c_str())) {
+    faceName = text.data();
+    if (!LoadFaces(faceName)) {
         return false;
     }
     SizeToContent();
     return true;
+}
+
+bool CBitmapButton::LoadFaces(const std::string& base) {
+    const std::string upName = base + "U";
+    const std::string downName = base + "D";
+    const std::string focusName = base + "F";
+    const std::string disabledName = base + "X";
+    return LoadBitmaps(upName.c_str(), downName.c_str(), focusName.c_str(), disabledName.c_str());
 }
 
 bool CBitmapButton::LoadBitmaps(const char* upName, const char* downName, const char* focusName,

@@ -10,6 +10,8 @@
 #include "bitmap.h"
 #include "button.h"
 
+#include <string>
+
 class CBitmapButton : public CButton {
 public:
     CBitmapButton() = default;
@@ -18,6 +20,12 @@ public:
     // True when bound with an up face; the button then takes the up face's size, keeping its
     // position. False without such a control, or without an up face (the size then stays).
     bool AutoLoad(int controlId, HWND parent);
+
+    // The caption the faces were found by at binding; it stays their name whatever the
+    // control's text becomes.
+    const std::string& FaceName() const { return faceName; }
+    // Loads the faces named base + "U", "D", "F" and "X"; true when the up face was found.
+    bool LoadFaces(const std::string& base);
 
     // Deletes the faces held, then loads these named bitmaps (null: no such face). Without
     // an up face the others are not tried. True when the up face was found.
@@ -40,4 +48,5 @@ private:
     CBitmap down;
     CBitmap focus;
     CBitmap disabled;
+    std::string faceName;
 };

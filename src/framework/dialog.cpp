@@ -166,6 +166,8 @@ LRESULT CDialog::Default() {
     return result;
 }
 
+bool CDialog::PreTranslateMessage(const MSG&) { return false; }
+
 void CDialog::WinHelp(ULONG_PTR data, UINT command) {
     CWinApp* app = CWinApp::Current();
     if (app == nullptr) {

@@ -28,6 +28,11 @@ public:
     // the "Failed to launch help." box when the engine fails).
     void WinHelp(ULONG_PTR data, UINT command);
 
+    // Offered, when this is the application's main window, every message the thread's dialog
+    // loops are about to hand to the dialog manager, whichever window it is for. True takes
+    // it out of the loop. Keys can be taken here without an entry in the message table.
+    virtual bool PreTranslateMessage(const MSG& message);
+
 protected:
     // Standard initialisation: the template's list data, data exchange towards the
     // controls, then centring. True lets the dialog manager focus the first tab stop.

@@ -1,7 +1,9 @@
-// A message-filter hook on the thread's dialog and menu loops. The press is taken out of the
-// loop, so the dialog under it stays as it was; Wine's WM_HELP that may follow does nothing.
-#include "help_key.h"
+// A message-filter hook on the thread's dialog and menu loops. A message taken is taken out of
+// the loop, so the dialog under it stays as it was; Wine's WM_HELP that may follow F1 does
+// nothing.
+#include "message_filter.h"
 
+#include "dialog.h"
 #include "framework_resource.h"
 #include "win_app.h"
 
@@ -17,9 +19,9 @@ bool IsHelpKeyPress(const MSG& message) {
            !IsDown(VK_MENU);
 }
 
-class HelpKeyHook {
+class ModalLoopHook {
 public:
-    ~HelpKeyHook() {
+    ~ModalLoopHook() {
         if (hook != nullptr) {
             UnhookWindowsHookEx(hook);
         }
@@ -35,21 +37,24 @@ private:
     HHOOK hook = nullptr;
 };
 
-HelpKeyHook helpKeyHook;
+ModalLoopHook modalLoopHook;
 
-LRESULT CALLBACK HelpKeyHook::Filter(int code, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK ModalLoopHook::Filter(int code, WPARAM wParam, LPARAM lParam) {
     const auto* message = reinterpret_cast<const MSG*>(lParam);
-    if ((code == MSGF_DIALOGBOX || code == MSGF_MENU) &&
-        IsHelpKeyPress(*message)) {
-        const CWinApp* app = CWinApp::Current();
-        if (const HWND mainWindow = app != nullptr ? app->MainWindowHandle() : nullptr) {
-            SendMessageA(mainWindow, WM_COMMAND, ID_HELP_COMMAND, 0);
+    const CWinApp* app = CWinApp::Current();
+    CDialog* mainWindow = app != nullptr ? app->mainWindow : nullptr;
+    if (mainWindow != nullptr && mainWindow->Handle() != nullptr) {
+        if ((code == MSGF_DIALOGBOX || code == MSGF_MENU) && IsHelpKeyPress(*message)) {
+            SendMessageA(mainWindow->Handle(), WM_COMMAND, ID_HELP_COMMAND, 0);
+            return 1;
+        }
+        if (code == MSGF_DIALOGBOX && mainWindow->PreTranslateMessage(*message)) {
             return 1;
         }
     }
-    return CallNextHookEx(helpKeyHook.hook, code, wParam, lParam);
+    return CallNextHookEx(modalLoopHook.hook, code, wParam, lParam);
 }
 
 } // namespace
 
-void WatchHelpKey() { helpKeyHook.Install(); }
+void WatchModalLoops() { modalLoopHook.Install(); }

@@ -3,8 +3,8 @@
 
 #include "dialog.h"
 #include "dialog_colours.h"
-#include "help_key.h"
 #include "loaded_module.h"
+#include "message_filter.h"
 #include "modal_owner.h"
 
 #include <commdlg.h>
@@ -38,7 +38,7 @@ CWinApp::~CWinApp() {
 
 CWinApp* CWinApp::Current() { return currentApp; }
 
-void CWinApp::StartUp() { WatchHelpKey(); }
+void CWinApp::StartUp() { WatchModalLoops(); }
 
 std::string CWinApp::ModulePath() {
     std::array<char, MAX_PATH> path{};
