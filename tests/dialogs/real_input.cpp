@@ -7,12 +7,30 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <initializer_list>
+#include <vector>
 
 namespace {
 
 void Key(WORD key, bool up) {
     keybd_event(static_cast<BYTE>(key), static_cast<BYTE>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)),
                 up ? KEYEVENTF_KEYUP : 0, 0);
+}
+
+// Mouse events at one point of the screen, in one go.
+void SendMouse(POINT point, std::initializer_list<DWORD> flags) {
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    const LONG x = MulDiv(point.x, 65535, width - 1), y = MulDiv(point.y, 65535, height - 1);
+    std::vector<INPUT> inputs;
+    for (const DWORD flag : flags) {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dx = x;
+        input.mi.dy = y;
+        input.mi.dwFlags = flag | MOUSEEVENTF_ABSOLUTE;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 } // namespace
@@ -35,18 +53,8 @@ void PressAlt(char letter) {
 void ClickAt(POINT point) {
     // Every event carries the point: a button event without one may land where the cursor
     // was before it moved.
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    const LONG x = MulDiv(point.x, 65535, width - 1), y = MulDiv(point.y, 65535, height - 1);
-    std::array<INPUT, 3> inputs{};
-    const DWORD flags[] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN,
-                           MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP};
-    for (std::size_t i = 0; i < inputs.size(); ++i) {
-        inputs[i].type = INPUT_MOUSE;
-        inputs[i].mi.dx = x;
-        inputs[i].mi.dy = y;
-        inputs[i].mi.dwFlags = flags[i] | MOUSEEVENTF_ABSOLUTE;
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    SendMouse(point, {MOUSEEVENTF_MOVE, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN,
+                      MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP});
     Settle(50);
 }
 
@@ -72,6 +80,20 @@ bool ClickCloseBox(HWND window) {
     if (box.left > box.right) {
         return false;
     }
-    ClickAt({(box.left + box.right) / 2, (box.top + box.bottom) / 2});
+    // The press starts the window's own tracking of its close box, which captures the mouse
+    // and then closes only if the last move it saw before the release was on the box. Under
+    // Wine's virtual desktop a report of an earlier pointer position can still come in after
+    // the press: so the release waits until the tracking has begun, and brings its own move
+    // back onto the box with it.
+    const POINT middle{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+    SendMouse(middle, {MOUSEEVENTF_MOVE, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN});
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    WaitUntil([&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        return GetGUIThreadInfo(thread, &info) && info.hwndCapture == window;
+    });
+    SendMouse(middle, {MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP});
+    Settle(50);
     return true;
 }
