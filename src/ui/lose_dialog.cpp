@@ -3,7 +3,9 @@
 #include "lose_dialog.h"
 
 #include "draw_control_bitmap.h"
+#include "peg_picture.h"
 #include "resource.h"
+#include "settings_store.h"
 #include "sound_effect.h"
 
 LoseDialog::LoseDialog(const std::array<ColourIndex, PEG_COUNT>& code)
@@ -17,8 +19,9 @@ bool LoseDialog::OnInitDialog() {
 
 void LoseDialog::OnPaint() {
     Default();
+    const bool numbered = settingsStore.GetNumberedPegs();
     for (int position = 0; position < PEG_COUNT; ++position) {
         DrawControlBitmap(Handle(), IDC_CODE_PEG_FIRST + position,
-                          IDB_PEG_FIRST + code[static_cast<std::size_t>(position)]);
+                          PegBitmap(code[static_cast<std::size_t>(position)], numbered));
     }
 }

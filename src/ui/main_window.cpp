@@ -22,6 +22,8 @@ namespace {
 constexpr UINT kColourButton[COLOUR_COUNT] = {
     IDC_COLOUR_BUTTON_FIRST,     IDC_COLOUR_BUTTON_FIRST + 1, IDC_COLOUR_BUTTON_FIRST + 2,
     IDC_COLOUR_BUTTON_FIRST + 3, IDC_COLOUR_BUTTON_FIRST + 4, IDC_COLOUR_BUTTON_FIRST + 5};
+constexpr const char* kColourNames[COLOUR_COUNT] = {"Red",  "Yellow",   "Green",
+                                                     "Blue", "Dark Red", "Magenta"};
 constexpr UINT_PTR kClockTimer = 1;
 constexpr UINT kClockPeriodMs = 1000;
 
@@ -79,9 +81,13 @@ bool MainWindow::OnInitDialog() {
     timerId = SetTimer(Handle(), kClockTimer, kClockPeriodMs, nullptr);
     for (int k = 0; k < COLOUR_COUNT; ++k) {
         colourButtons[k].AutoLoad(IDC_COLOUR_BUTTON_FIRST + k, Handle());
+        // A screen reader says the colour, not the faces' name the caption was.
+        SetWindowTextA(colourButtons[k].Handle(), kColourNames[k]);
         // Bound buttons change size: repaint them whole.
         InvalidateRect(colourButtons[k].Handle(), nullptr, TRUE);
     }
+    AddNumberedPegsItem();
+    FollowNumberedPegs();
     Deal();
     return true; // the focus goes to the first tab stop, Difficulty
 }
@@ -90,6 +96,7 @@ void MainWindow::OnPaint() {
     Default(); // erases the background and ends the paint cycle
     if (!IsIconic(Handle())) {
         UpdateDisplay(Handle(), state);
+        FollowNumberedPegs();
     }
 }
 
@@ -132,6 +139,7 @@ bool MainWindow::OnTimer() {
     const TickResult tick = Tick(state, now, LocalTimeOfDay(now), settingsStore.GetTimeLimit());
     if (tick.changed) {
         UpdateDisplay(Handle(), state);
+        FollowNumberedPegs();
     }
     // A result dialog already up has counted this game; ticks go on underneath it.
     if (state.resultShowing == 0 && tick.timeUp) {

@@ -1,6 +1,8 @@
 // MainWindow: the game's one window (template 102). It owns the game and the colour buttons,
 // turns clicks, keys and the one-second tick into game operations, runs the display pass and
-// opens the result, About, Difficulty and Settings dialogs and the help file.
+// opens the result, About, Difficulty and Settings dialogs and the help file. Beyond its
+// message table it takes the colour keys and the numbered-pegs switch (keyboard_play.cpp,
+// numbered_pegs.cpp).
 #pragma once
 
 #include "bitmap_button.h"
@@ -18,6 +20,9 @@ public:
     std::array<CBitmapButton, COLOUR_COUNT> colourButtons; // button k enters ColourIndex k
     GameState state;      // public: the display pass reads it, tests set the code
     UINT_PTR timerId = 0; // 0 when there is no timer
+
+    // The keys 1 to 6 and F2, and the system menu's Numbered Pegs, before the dialog manager.
+    bool PreTranslateMessage(const MSG& message) override;
 
 protected:
     bool OnInitDialog() override;
@@ -43,4 +48,17 @@ private:
     // the next paint draws the empty board.
     void DealAndRedraw();
     void Deal();
+
+    // A colour key as its button: held down with the key, clicked when it is released.
+    bool OnColourKey(const MSG& message);
+    // The system menu item, checked while the pegs are numbered.
+    void AddNumberedPegsItem();
+    // Stores the other choice and shows it at once.
+    void ToggleNumberedPegs();
+    // The buttons' faces and the menu's check mark as the stored choice asks, which another
+    // running copy may have changed.
+    void FollowNumberedPegs();
+
+    std::array<bool, COLOUR_COUNT> colourKeyHeld{};
+    bool numberedFaces = false; // the faces the buttons hold
 };

@@ -27,9 +27,17 @@
 #define IDB_SMALL_DIGIT_FIRST 151 /* 151..160: counts 0..9 */
 #define IDB_HEADER_EXACT 161
 #define IDB_HEADER_COLOUR 162
+/* Numbered pegs, 170 + ColourIndex, and the numbered faces "IDB_0NU".."IDB_5ND": the same
+   pictures with the colour's number on the disc, shown only when the player asks for them */
+#define IDB_NUMBERED_PEG_FIRST 170
 
 /* Strings */
 #include "settings_resource.h" /* the settings' profile section and registry path */
+#define IDS_NUMBERED_PEGS 20002 /* the system menu item */
+
+/* The main window's system menu item that switches the numbered pegs (a multiple of 16, below
+   the system's own commands) */
+#define IDM_NUMBERED_PEGS 0x0010
 
 /* Main window (template 102) */
 #define IDC_EXIT 1     /* the dialog's OK command */

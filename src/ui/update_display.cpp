@@ -3,6 +3,7 @@
 #include "update_display.h"
 
 #include "draw_control_bitmap.h"
+#include "peg_picture.h"
 #include "resource.h"
 #include "settings_store.h"
 
@@ -43,13 +44,14 @@ void SetChangedText(HWND window, int controlId, const char* text) {
 
 Outcome UpdateDisplay(HWND window, const GameState& state) {
     const int guesses = settingsStore.GetNumberOfGuesses();
+    const bool numbered = settingsStore.GetNumberedPegs();
 
     DrawControlBitmap(window, IDC_HEADER_EXACT, IDB_HEADER_EXACT);
     DrawControlBitmap(window, IDC_HEADER_COLOUR, IDB_HEADER_COLOUR);
 
     for (int cell = 0; cell < guesses * PEG_COUNT; ++cell) {
         if (state.board[cell] != EMPTY_CELL) {
-            DrawControlBitmap(window, IDC_PEG_FIRST + cell, IDB_PEG_FIRST + state.board[cell]);
+            DrawControlBitmap(window, IDC_PEG_FIRST + cell, PegBitmap(state.board[cell], numbered));
         }
     }
 

@@ -158,6 +158,14 @@ void PressKey(WORD virtualKey, const std::vector<WORD>& modifiers) {
     Settle(100);
 }
 
+void HoldKey(WORD virtualKey, int repeats) {
+    for (int down = 0; down <= repeats; ++down) {
+        SendKey(virtualKey, false); // a key that is already down comes as a repeat
+    }
+    SendKey(virtualKey, true);
+    Settle(100);
+}
+
 void BringToFront(HWND window) {
     SetForegroundWindow(window);
     WaitUntil([&] { return GetForegroundWindow() == window; }, 2000);

@@ -52,6 +52,8 @@ private:
 // Real input, as the player's hands give it.
 void ClickAt(HWND control);
 void PressKey(WORD virtualKey, const std::vector<WORD>& modifiers = {});
+// A key held down while the keyboard repeats it `repeats` times, then released.
+void HoldKey(WORD virtualKey, int repeats);
 void BringToFront(HWND window);
 
 // Whether any pixel of the control's anchor area on the screen differs from the grey surface.

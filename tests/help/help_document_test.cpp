@@ -20,7 +20,8 @@ TEST_F(HelpTest, TheDocumentCoversEveryTopicOfTheGame) {
     for (const char* expected :
          {"How to play", "The two counts", "The countdown", "Difficulty and duplicates", "Sounds",
           "The keyboard", "The scoreboard", "Allow duplicate colors in code", "Escape", "Enter",
-          "Space", "F1", "Alt+X", "Games Played", "Games Won", "rounded down"}) {
+          "Space", "F1", "Alt+X", "Games Played", "Games Won", "rounded down", "1 to 6", "F2",
+          "Numbered Pegs", "Alt+Space", "played from the keyboard"}) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected;
     }
 }

@@ -1,0 +1,178 @@
+// Numbered pegs in the real game: F2 and the window menu switch them and the choice is stored;
+// the board's pegs, the colour buttons and the lose dialog's code then carry their numbers, a
+// second running copy follows; and while the choice is off or unreadable every picture is the
+// plain one of the catalogue, pixel for pixel.
+#include "game_process.h"
+#include "game_state.h"
+#include "registry_values.h"
+#include "resource.h"
+#include "screen_support.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+constexpr char kSettingsRoot[] = "Software\\Vivevev";
+constexpr char kNumberedPegs[] = "Numbered Pegs";
+
+// Whether the window shows the program's picture at its top-left corner, pixel for pixel.
+bool Shows(HWND window, LPCSTR picture) {
+    const Pixels expected = BitmapPixels(picture);
+    POINT corner{0, 0};
+    ClientToScreen(window, &corner);
+    return CaptureScreen(corner, expected.width, expected.height) == expected;
+}
+
+std::string FaceName(int colour, const char* look) {
+    return "IDB_" + std::to_string(colour) + look;
+}
+
+// Every colour button shows its up face of the look ("U" plain, "NU" numbered).
+bool ButtonsShow(const GameProcess& game, const char* look) {
+    for (int colour = 0; colour < COLOUR_COUNT; ++colour) {
+        if (!Shows(game.Item(IDC_COLOUR_BUTTON_FIRST + colour), FaceName(colour, look).c_str())) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool PegShows(const GameProcess& game, int cell, int bitmap) {
+    return Shows(game.Item(IDC_PEG_FIRST + cell), MAKEINTRESOURCEA(bitmap));
+}
+
+std::string StoredChoice() {
+    const auto value = ReadRegistryValue(SettingKeyPath(kNumberedPegs));
+    return value ? value->Text() : "(none)";
+}
+
+class NumberedPegsTest : public ::testing::Test {
+protected:
+    void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsRoot); }
+    void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsRoot); }
+
+    GameFolder folder{"zodedu.exe", "zodedu.HLP"};
+};
+
+TEST_F(NumberedPegsTest, F2AndTheWindowMenuSwitchEveryPegAndButtonAndStoreTheChoice) {
+    GameProcess game(folder.ExePath());
+    ASSERT_NE(game.Main(), nullptr);
+    BringToFront(game.Main());
+    PressKey('3');
+    ASSERT_TRUE(WaitUntil([&] { return PegShows(game, 0, IDB_PEG_FIRST + 2); }));
+
+    PressKey(VK_F2);
+    EXPECT_TRUE(WaitUntil([&] { return PegShows(game, 0, IDB_NUMBERED_PEG_FIRST + 2); }))
+        << "the board's peg";
+    EXPECT_TRUE(WaitUntil([&] { return ButtonsShow(game, "NU"); })) << "the buttons";
+    EXPECT_EQ(StoredChoice(), "1");
+
+    // The window menu's last item, from the keyboard.
+    PressKey(VK_SPACE, {VK_MENU});
+    PressKey(VK_UP);
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return PegShows(game, 0, IDB_PEG_FIRST + 2); }));
+    EXPECT_TRUE(WaitUntil([&] { return ButtonsShow(game, "U"); }));
+    EXPECT_EQ(StoredChoice(), "0");
+
+    HoldKey(VK_F2, 4); // one switch however long the key is held
+    EXPECT_TRUE(WaitUntil([&] { return ButtonsShow(game, "NU"); }));
+    EXPECT_EQ(StoredChoice(), "1");
+}
+
+TEST_F(NumberedPegsTest, TheLoseDialogShowsTheCodeNumbered) {
+    StoreRegistryValue(SettingKeyPath("NumberOfGuesses"), REG_SZ, std::string("1", 2));
+    StoreRegistryValue(SettingKeyPath(kNumberedPegs), REG_SZ, std::string("1", 2));
+    GameProcess game(folder.ExePath());
+    ASSERT_NE(game.Main(), nullptr);
+    BringToFront(game.Main());
+    HWND lose = nullptr;
+    // One row allowed: each guess ends the game, lost unless it is the code.
+    for (const char* guess : {"1234", "5612"}) {
+        for (const char* key = guess; *key != '\0'; ++key) {
+            PressKey(static_cast<WORD>(*key));
+        }
+        lose = game.WaitForWindow("#32770", "Bang!!!", 2000);
+        if (lose != nullptr) {
+            break;
+        }
+        const HWND win = game.WaitForWindow("#32770", "Phew!!!");
+        ASSERT_NE(win, nullptr);
+        PressKey(VK_RETURN);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(win); }));
+    }
+    ASSERT_NE(lose, nullptr);
+    for (int position = 0; position < PEG_COUNT; ++position) {
+        const HWND anchor = GetDlgItem(lose, IDC_CODE_PEG_FIRST + position);
+        EXPECT_TRUE(WaitUntil([&] {
+            for (int colour = 0; colour < COLOUR_COUNT; ++colour) {
+                if (Shows(anchor, MAKEINTRESOURCEA(IDB_NUMBERED_PEG_FIRST + colour))) {
+                    return true;
+                }
+            }
+            return false;
+        })) << "code peg " << position;
+    }
+}
+
+TEST_F(NumberedPegsTest, ASecondRunningCopyFollowsTheSwitch) {
+    GameProcess first(folder.ExePath());
+    GameProcess second(folder.ExePath());
+    ASSERT_NE(first.Main(), nullptr);
+    ASSERT_NE(second.Main(), nullptr);
+    PostMessageA(second.Item(IDC_COLOUR_BUTTON_FIRST + 5), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return PegShows(second, 0, IDB_PEG_FIRST + 5); }));
+
+    BringToFront(first.Main());
+    PressKey(VK_F2);
+    ASSERT_TRUE(WaitUntil([&] { return ButtonsShow(first, "NU"); }));
+    BringToFront(second.Main());
+    EXPECT_TRUE(WaitUntil([&] { return ButtonsShow(second, "NU"); }, 4000)) << "at its next pass";
+    EXPECT_TRUE(WaitUntil([&] { return PegShows(second, 0, IDB_NUMBERED_PEG_FIRST + 5); }));
+}
+
+// Without a readable "1" every picture is the plain one, and nothing is written for it.
+class StoredChoiceTest : public NumberedPegsTest,
+                         public ::testing::WithParamInterface<std::pair<DWORD, std::string>> {};
+
+TEST_P(StoredChoiceTest, AnythingButOneMeansThePlainPictures) {
+    const auto& [type, bytes] = GetParam();
+    if (type != REG_NONE) {
+        StoreRegistryValue(SettingKeyPath(kNumberedPegs), type, bytes);
+    }
+    GameProcess game(folder.ExePath());
+    ASSERT_NE(game.Main(), nullptr);
+    for (int colour = 0; colour < COLOUR_COUNT; ++colour) {
+        PostMessageA(game.Item(IDC_COLOUR_BUTTON_FIRST + colour), BM_CLICK, 0, 0);
+    }
+    EXPECT_TRUE(WaitUntil([&] {
+        for (int colour = 0; colour < COLOUR_COUNT; ++colour) {
+            if (!PegShows(game, colour, IDB_PEG_FIRST + colour)) {
+                return false;
+            }
+        }
+        return true;
+    })) << "the six plain pegs";
+    EXPECT_TRUE(ButtonsShow(game, "U")) << "the plain faces";
+
+    PostMessageA(game.Item(IDC_EXIT), BM_CLICK, 0, 0);
+    DWORD status = 1;
+    ASSERT_TRUE(game.WaitForExit(status));
+    const auto stored = ReadRegistryValue(SettingKeyPath(kNumberedPegs));
+    EXPECT_EQ(stored.has_value(), type != REG_NONE);
+    if (stored) {
+        EXPECT_EQ(stored->bytes, bytes) << "left as it was";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadForms, StoredChoiceTest,
+    ::testing::Values(std::pair<DWORD, std::string>{REG_NONE, ""},
+                      std::pair<DWORD, std::string>{REG_SZ, std::string(1, '\0')},
+                      std::pair<DWORD, std::string>{REG_SZ, std::string("2", 2)},
+                      std::pair<DWORD, std::string>{REG_SZ, std::string("x", 2)},
+                      std::pair<DWORD, std::string>{REG_DWORD, std::string("\1\0\0\0", 4)}));
+
+} // namespace
