@@ -166,6 +166,14 @@ void HoldKey(WORD virtualKey, int repeats) {
     Settle(100);
 }
 
+void KeyDown(WORD virtualKey) {
+    SendKey(virtualKey, false);
+}
+
+void KeyUp(WORD virtualKey) {
+    SendKey(virtualKey, true);
+}
+
 void BringToFront(HWND window) {
     SetForegroundWindow(window);
     WaitUntil([&] { return GetForegroundWindow() == window; }, 2000);

@@ -54,6 +54,9 @@ void ClickAt(HWND control);
 void PressKey(WORD virtualKey, const std::vector<WORD>& modifiers = {});
 // A key held down while the keyboard repeats it `repeats` times, then released.
 void HoldKey(WORD virtualKey, int repeats);
+// One half of a key press: down, or up.
+void KeyDown(WORD virtualKey);
+void KeyUp(WORD virtualKey);
 void BringToFront(HWND window);
 
 // Whether any pixel of the control's anchor area on the screen differs from the grey surface.

@@ -128,6 +128,24 @@ TEST_F(KeyboardPlayTest, DigitsFillARowAndScoreItAndTheKeypadDoesTheSame) {
     EXPECT_TRUE(RowShows(game, 1, {5, 4, 3, 0})) << "the keypad's 6, 5, 4, 1";
 }
 
+// The button looks pressed while its key is down, and the peg comes with the release.
+TEST_F(KeyboardPlayTest, TheButtonIsHeldDownWithItsKeyAndThePegComesOnRelease) {
+    const HWND blue = game.Item(IDC_COLOUR_BUTTON_FIRST + 3);
+    const auto shows = [&](const char* face) {
+        const Pixels expected = BitmapPixels(face);
+        POINT corner{0, 0};
+        ClientToScreen(blue, &corner);
+        return CaptureScreen(corner, expected.width, expected.height) == expected;
+    };
+    KeyDown('4');
+    EXPECT_TRUE(WaitUntil([&] { return shows("IDB_3D"); })) << "pressed while held";
+    EXPECT_FALSE(PegShown(game.Item(IDC_PEG_FIRST)).has_value());
+    KeyUp('4');
+    EXPECT_TRUE(WaitUntil([&] { return shows("IDB_3U"); })) << "up again";
+    EXPECT_TRUE(WaitUntil([&] { return PegShown(game.Item(IDC_PEG_FIRST)) == 3; }))
+        << "the blue peg, on release";
+}
+
 TEST_F(KeyboardPlayTest, AHeldKeyEntersOnePegAndCtrlOrAltEnterNone) {
     HoldKey('3', 5);
     PressKey('1', {VK_CONTROL});

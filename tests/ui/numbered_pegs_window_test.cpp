@@ -44,9 +44,8 @@ TEST_F(MainWindowTest, TheWindowMenuItemSwitchesTheChoiceAndFollowsItWhoeverStor
 TEST_F(MainWindowTest, ScreenReadersHearTheColourButtonsByTheirColours) {
     GameSession game;
     ASSERT_TRUE(game.Started());
-    const char* const names[] = {"Red", "Yellow", "Green", "Blue", "Dark Red", "Magenta"};
     for (int colour = 0; colour < COLOUR_COUNT; ++colour) {
-        EXPECT_EQ(TextOf(game.Item(IDC_COLOUR_BUTTON_FIRST + colour)), names[colour]);
+        EXPECT_EQ(TextOf(game.Item(IDC_COLOUR_BUTTON_FIRST + colour)), kColourNames[colour]);
     }
     // The faces were found by the template's captions all the same.
     RECT button{};

@@ -24,5 +24,9 @@ protected:
     static bool BoardIsEmpty(const GameState& state);
 };
 
+// The names a screen reader gives the colour buttons, in ColourIndex order.
+constexpr const char* kColourNames[COLOUR_COUNT] = {"Red",  "Yellow",   "Green",
+                                                     "Blue", "Dark Red", "Magenta"};
+
 constexpr const char* kWinCaption = "Phew!!!";
 constexpr const char* kLoseCaption = "Bang!!!";
