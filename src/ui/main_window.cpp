@@ -87,7 +87,7 @@ bool MainWindow::OnInitDialog() {
         InvalidateRect(colourButtons[k].Handle(), nullptr, TRUE);
     }
     AddNumberedPegsItem();
-    FollowNumberedPegs();
+    FollowNumberedPegs(settingsStore.GetNumberedPegs());
     Deal();
     return true; // the focus goes to the first tab stop, Difficulty
 }
@@ -95,8 +95,9 @@ bool MainWindow::OnInitDialog() {
 void MainWindow::OnPaint() {
     Default(); // erases the background and ends the paint cycle
     if (!IsIconic(Handle())) {
-        UpdateDisplay(Handle(), state);
-        FollowNumberedPegs();
+        const bool numbered = settingsStore.GetNumberedPegs();
+        UpdateDisplay(Handle(), state, numbered);
+        FollowNumberedPegs(numbered);
     }
 }
 
@@ -138,8 +139,9 @@ bool MainWindow::OnTimer() {
     const std::int64_t now = Now();
     const TickResult tick = Tick(state, now, LocalTimeOfDay(now), settingsStore.GetTimeLimit());
     if (tick.changed) {
-        UpdateDisplay(Handle(), state);
-        FollowNumberedPegs();
+        const bool numbered = settingsStore.GetNumberedPegs();
+        UpdateDisplay(Handle(), state, numbered);
+        FollowNumberedPegs(numbered);
     }
     // A result dialog already up has counted this game; ticks go on underneath it.
     if (state.resultShowing == 0 && tick.timeUp) {

@@ -55,10 +55,10 @@ private:
     void AddNumberedPegsItem();
     // Stores the other choice and shows it at once.
     void ToggleNumberedPegs();
-    // The buttons' faces and the menu's check mark as the stored choice asks, which another
-    // running copy may have changed.
-    void FollowNumberedPegs();
+    // The buttons' faces and the menu's check mark as the stored choice, just read, asks; another
+    // running copy may have changed it.
+    void FollowNumberedPegs(bool numbered);
 
     std::array<bool, COLOUR_COUNT> colourKeyHeld{};
-    bool numberedFaces = false; // the faces the buttons hold
+    bool numberedFaces = false; // the look the buttons and the menu item show
 };

@@ -18,21 +18,22 @@ void MainWindow::AddNumberedPegsItem() {
 }
 
 void MainWindow::ToggleNumberedPegs() {
-    settingsStore.SetNumberedPegs(!settingsStore.GetNumberedPegs());
-    FollowNumberedPegs();
+    const bool numbered = !settingsStore.GetNumberedPegs();
+    settingsStore.SetNumberedPegs(numbered);
+    FollowNumberedPegs(numbered);
     // The pegs: erased and drawn again by the paint's display pass, now.
     InvalidateRect(Handle(), nullptr, TRUE);
     UpdateWindow(Handle());
 }
 
-void MainWindow::FollowNumberedPegs() {
-    const bool numbered = settingsStore.GetNumberedPegs();
-    CheckMenuItem(GetSystemMenu(Handle(), FALSE), IDM_NUMBERED_PEGS,
-                  MF_BYCOMMAND | (numbered ? MF_CHECKED : MF_UNCHECKED));
+void MainWindow::FollowNumberedPegs(bool numbered) {
+    // The item starts unchecked and the buttons with the plain faces: only a change is shown.
     if (numbered == numberedFaces) {
         return;
     }
     numberedFaces = numbered;
+    CheckMenuItem(GetSystemMenu(Handle(), FALSE), IDM_NUMBERED_PEGS,
+                  MF_BYCOMMAND | (numbered ? MF_CHECKED : MF_UNCHECKED));
     for (CBitmapButton& button : colourButtons) {
         button.LoadFaces(numbered ? button.FaceName() + "N" : button.FaceName());
         InvalidateRect(button.Handle(), nullptr, FALSE);

@@ -43,8 +43,11 @@ void SetChangedText(HWND window, int controlId, const char* text) {
 } // namespace
 
 Outcome UpdateDisplay(HWND window, const GameState& state) {
+    return UpdateDisplay(window, state, settingsStore.GetNumberedPegs());
+}
+
+Outcome UpdateDisplay(HWND window, const GameState& state, bool numbered) {
     const int guesses = settingsStore.GetNumberOfGuesses();
-    const bool numbered = settingsStore.GetNumberedPegs();
 
     DrawControlBitmap(window, IDC_HEADER_EXACT, IDB_HEADER_EXACT);
     DrawControlBitmap(window, IDC_HEADER_COLOUR, IDB_HEADER_COLOUR);

@@ -8,8 +8,10 @@
 
 // Paints headers, pegs, both clocks and the counts of complete rows into window (template
 // 102), sets the scoreboard texts and returns Evaluate's outcome. Every picture is repainted,
-// changed or not; NumberOfGuesses is read afresh.
+// changed or not; NumberOfGuesses is read afresh, and so is the numbered-pegs choice unless
+// the caller has just read it.
 Outcome UpdateDisplay(HWND window, const GameState& state);
+Outcome UpdateDisplay(HWND window, const GameState& state, bool numbered);
 
 // Shows row labels 1..guesses and hides the rest.
 void ShowRowLabels(HWND window, int guesses);
