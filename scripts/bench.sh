@@ -102,11 +102,7 @@ fi
 
 scripts/install-deps.sh test || exit 1
 source scripts/wine-loader.sh
-preset=${ZODEDU_BENCH_PRESET:-win32}
-if [ "$preset" = win32 ] && ! host_runs_32bit; then
-    echo "This machine runs 64-bit programs only: measuring the 64-bit game." >&2
-    preset=win64
-fi
+preset=${ZODEDU_BENCH_PRESET:-$(runnable_preset)}
 triplet=i686-w64-mingw32
 [ "$preset" = win64 ] && triplet=x86_64-w64-mingw32
 targets=(zodedu floor_program main_window_bench process_bench)
@@ -138,7 +134,7 @@ echo "zodedu.exe imports: $imports"
 [ -z "$foreign" ] || echo "not system DLLs: $foreign"
 
 echo
-echo "Zodedu benchmarks, $preset: $(nproc) cores, $(wine --version 2>/dev/null || "$(wine_loader $preset)" --version), Xvfb; idle period $idle_seconds s;" \
+echo "Zodedu benchmarks, $preset: $(nproc) cores, $("$(wine_loader $preset)" --version), Xvfb; idle period $idle_seconds s;" \
     "load average at the end $(cut -d' ' -f1-3 /proc/loadavg)"
 awk -v foreign="$foreign" '
 function row(label, game, floor, unit, ratio, target, met) {

@@ -12,8 +12,7 @@ cd "$top"
 source scripts/wine-loader.sh
 scripts/install-deps.sh test || exit 1
 
-preset=win32
-host_runs_32bit || preset=win64
+preset=$(runnable_preset)
 build=${BUILD_DIR:-build/$preset}
 cmake --preset $preset -B "$build" >/dev/null &&
     cmake --build "$build" -j"${JOBS:-2}" --target "$target" || exit 1

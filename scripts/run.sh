@@ -11,11 +11,9 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 scripts/install-deps.sh run
 source scripts/wine-loader.sh
-preset=win32
-if ! host_runs_32bit; then
+preset=$(runnable_preset)
+[ "$preset" = win64 ] &&
     echo "This machine runs 64-bit programs only, so 32-bit Wine cannot start here: running the 64-bit game." >&2
-    preset=win64
-fi
 cmake --preset $preset >/dev/null
 cmake --build --preset $preset -j"${JOBS:-2}" --target zodedu
 

@@ -13,3 +13,6 @@ wine_loader() {
 
 # Some virtual machines run 64-bit user code only: there 32-bit Wine cannot start at all.
 host_runs_32bit() { /lib/ld-linux.so.2 --version >/dev/null 2>&1; }
+
+# The preset of the game this host can run: the 32-bit one, or the 64-bit one where it cannot.
+runnable_preset() { if host_runs_32bit; then echo win32; else echo win64; fi; }
