@@ -9,7 +9,11 @@ purpose=${1:-run}
 # posix thread-model compilers build the tests, the win32 ones the game that is shipped.
 packages=(cmake make g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
           g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 googletest
-          wine wine64 wine32:i386)
+          wine wine64)
+# 32-bit Wine only where the host can run it at all.
+source "$(dirname "$0")/wine-loader.sh"
+wine32=0
+host_runs_32bit && wine32=1 && packages+=(wine32:i386)
 case $purpose in
     test) packages+=(g++ xvfb libgtest-dev nsis python3) ;;
     dist) packages+=(nsis) ;;
@@ -22,12 +26,15 @@ for package in "${packages[@]}"; do
     [ "$status" = "install ok installed" ] || missing+=("$package")
 done
 need_i386=0
-dpkg --print-foreign-architectures | grep -qx i386 || need_i386=1
+[ $wine32 -eq 1 ] && ! dpkg --print-foreign-architectures | grep -qx i386 && need_i386=1
 [ ${#missing[@]} -eq 0 ] && [ $need_i386 -eq 0 ] && exit 0
 
 commands=()
 [ $need_i386 -eq 1 ] && commands+=("dpkg --add-architecture i386")
-commands+=("apt-get update" "DEBIAN_FRONTEND=noninteractive apt-get install -y ${missing[*]}")
+# A mirror caught mid-sync fails one index of the update; the install then uses what it has,
+# and fails by itself if a package cannot be had.
+commands+=("apt-get update || echo 'apt-get update reported errors: installing from the indexes it has'"
+           "DEBIAN_FRONTEND=noninteractive apt-get install -y ${missing[*]}")
 
 if [ "$(id -u)" -eq 0 ]; then
     run() { bash -c "$1"; }

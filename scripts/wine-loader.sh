@@ -11,8 +11,22 @@ wine_loader() {
     esac
 }
 
-# Some virtual machines run 64-bit user code only: there 32-bit Wine cannot start at all.
-host_runs_32bit() { /lib/ld-linux.so.2 --version >/dev/null 2>&1; }
+# Some virtual machines run 64-bit user code only: there 32-bit Wine cannot start at all. The
+# kernel is asked directly, before any 32-bit library is installed, with the smallest i386
+# program there is: an ELF header, one program header, and exit(0).
+host_runs_32bit() {
+    local probe status elf
+    elf='\177ELF\1\1\1\0\0\0\0\0\0\0\0\0\2\0\3\0\1\0\0\0\124\200\4\10\64\0\0\0'
+    elf+='\0\0\0\0\0\0\0\0\64\0\40\0\1\0\0\0\0\0\0\0\1\0\0\0\0\0\0\0\0\200\4\10'
+    elf+='\0\200\4\10\135\0\0\0\135\0\0\0\5\0\0\0\0\20\0\0\270\1\0\0\0\61\333\315\200'
+    probe=$(mktemp) || return 1
+    printf "$elf" >"$probe"
+    chmod +x "$probe"
+    "$probe" 2>/dev/null
+    status=$?
+    rm -f "$probe"
+    return $status
+}
 
 # The preset of the game this host can run: the 32-bit one, or the 64-bit one where it cannot.
 runnable_preset() { if host_runs_32bit; then echo win32; else echo win64; fi; }

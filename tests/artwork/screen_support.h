@@ -36,6 +36,14 @@ void PumpMessages();
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 3000);
 // Pumps for a while when there is nothing to wait for, only something that must not happen.
 void Settle(DWORD ms = 150);
+// What read() gives once it gives expected, or its last answer when the time runs out: input
+// reaches the other thread in its own time, so a check after it waits for the effect.
+template <class Read, class Value>
+auto Awaited(const Read& read, const Value& expected, DWORD timeoutMs = 3000) {
+    auto value = read();
+    WaitUntil([&] { return (value = read()) == expected; }, timeoutMs);
+    return value;
+}
 
 // Live GDI objects of this process: GetGuiResources where it works; where it does not
 // (Wine), the handle table is probed slot by slot.

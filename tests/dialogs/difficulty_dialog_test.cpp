@@ -5,6 +5,7 @@
 #include "modal_run.h"
 #include "real_input.h"
 #include "resource.h"
+#include "screen_support.h"
 #include "stored_settings.h"
 
 #include <gtest/gtest.h>
@@ -43,9 +44,13 @@ protected:
     }
     UINT DuplicatesBox() const { return IsDlgButtonChecked(dialog, IDC_DUPLICATES); }
     // The three controls as the player sees them: guesses, duplicates box, minutes.
-    std::tuple<std::string, UINT, std::string> Shown() const {
-        return {Text(IDC_GUESSES), DuplicatesBox(), Text(IDC_TIME_LIMIT)};
+    using Choice = std::tuple<std::string, UINT, std::string>;
+    Choice Shown() const { return {Text(IDC_GUESSES), DuplicatesBox(), Text(IDC_TIME_LIMIT)}; }
+    // What the controls show once they show the expected choice, or in the end.
+    Choice ShownOnce(const Choice& expected) const {
+        return Awaited([this] { return Shown(); }, expected);
     }
+    inline static const Choice kEasiest{"12", BST_UNCHECKED, "15"};
     using Stored = std::tuple<std::optional<std::string>, std::optional<std::string>,
                               std::optional<std::string>>;
     static Stored StoredDifficulty() {
@@ -97,7 +102,7 @@ TEST_F(DifficultyDialogTest, EasiestThenCancelStoresNothing) {
     StoreDifficulty("5", "1", "3");
     Open();
     PressAlt('E'); // the mnemonic of "&Easiest"
-    EXPECT_EQ(Shown(), std::make_tuple("12", UINT{BST_UNCHECKED}, "15"));
+    EXPECT_EQ(ShownOnce(kEasiest), kEasiest);
     EXPECT_TRUE(IsWindow(dialog)) << "Easiest leaves the dialog open";
     EXPECT_EQ(StoredDifficulty(), Stored("5", "1", "3"));
     PressKey(VK_ESCAPE);
@@ -109,7 +114,7 @@ TEST_F(DifficultyDialogTest, EasiestThenOkStoresTheEasiestChoice) {
     StoreDifficulty("1", "1", "1");
     Open();
     ClickWindow(GetDlgItem(dialog, IDC_EASIEST));
-    EXPECT_EQ(Shown(), std::make_tuple("12", UINT{BST_UNCHECKED}, "15"));
+    EXPECT_EQ(ShownOnce(kEasiest), kEasiest);
     ClickWindow(GetDlgItem(dialog, IDOK));
     EXPECT_EQ(run->Result(), IDOK);
     EXPECT_EQ(StoredDifficulty(), Stored("12", "0", "15"));
@@ -127,7 +132,8 @@ TEST_F(DifficultyDialogTest, OkStoresWhatThePlayerChose) {
     Open();
     PressKey(VK_UP); // the focused guesses list: one item up
     ClickWindow(GetDlgItem(dialog, IDC_DUPLICATES));
-    EXPECT_EQ(Shown(), std::make_tuple("5", UINT{BST_CHECKED}, "10"));
+    const Choice chosen{"5", BST_CHECKED, "10"};
+    EXPECT_EQ(ShownOnce(chosen), chosen);
     PressKey(VK_RETURN);
     EXPECT_EQ(run->Result(), IDOK);
     EXPECT_EQ(StoredDifficulty(), Stored("5", "1", "10"));

@@ -5,6 +5,7 @@
 #include "modal_run.h"
 #include "real_input.h"
 #include "resource.h"
+#include "screen_support.h"
 #include "stored_settings.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +24,7 @@ protected:
         StoredSettingsTest::TearDown();
     }
     UINT Box() const { return IsDlgButtonChecked(dialog, IDC_SOUND_EFFECTS); }
+    UINT BoxOnce(UINT expected) const { return Awaited([this] { return Box(); }, expected); }
 
     std::unique_ptr<ModalRun> run;
     HWND dialog = nullptr;
@@ -42,9 +44,9 @@ TEST_F(SettingsDialogTest, WithNothingStoredTheBoxIsUncheckedAndHasTheFocus) {
 TEST_F(SettingsDialogTest, AltSTogglesTheBox) {
     Open();
     PressAlt('S');
-    EXPECT_EQ(Box(), UINT{BST_CHECKED});
+    EXPECT_EQ(BoxOnce(BST_CHECKED), UINT{BST_CHECKED});
     PressAlt('S');
-    EXPECT_EQ(Box(), UINT{BST_UNCHECKED});
+    EXPECT_EQ(BoxOnce(BST_UNCHECKED), UINT{BST_UNCHECKED});
     EXPECT_EQ(StoredSetting("Sound Effects"), std::nullopt) << "nothing stored before OK";
 }
 
