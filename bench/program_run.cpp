@@ -22,35 +22,15 @@ BOOL CALLBACK AnyChildToPaint(HWND child, LPARAM found) {
 } // namespace
 
 ProgramRun::ProgramRun(const std::string& exePath, const char* caption, const std::string& argument)
-    : caption(caption) {
-    const std::string folder = exePath.substr(0, exePath.find_last_of('\\'));
-    std::string commandLine = "\"" + exePath + "\"" + (argument.empty() ? "" : " " + argument);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, &process)) {
-        std::printf("cannot start %s: error %lu\n", exePath.c_str(), GetLastError());
-        process = {};
+    : process(Quoted(exePath) + (argument.empty() ? "" : " " + argument)), caption(caption) {
+    if (!process.Started()) {
+        std::printf("cannot start %s: error %lu\n", exePath.c_str(), process.StartError());
     }
-}
-
-ProgramRun::~ProgramRun() {
-    if (process.hProcess == nullptr) {
-        return;
-    }
-    Close();
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
 }
 
 HWND ProgramRun::Main() {
-    if (mainWindow == nullptr && process.hProcess != nullptr) {
-        HWND found = FindWindowA("#32770", caption.c_str());
-        DWORD owner = 0;
-        GetWindowThreadProcessId(found, &owner);
-        if (found != nullptr && owner == process.dwProcessId) {
-            mainWindow = found;
-        }
+    if (mainWindow == nullptr) {
+        mainWindow = process.FindWindow("#32770", caption.c_str());
     }
     return mainWindow;
 }
@@ -76,8 +56,7 @@ bool ProgramRun::Painted() {
 bool ProgramRun::WaitPainted(DWORD timeoutMs) {
     const double start = Seconds();
     while (!Painted()) {
-        if (Seconds() - start > timeoutMs / 1000.0 ||
-            WaitForSingleObject(process.hProcess, 0) != WAIT_TIMEOUT) {
+        if (Seconds() - start > timeoutMs / 1000.0 || !process.Running()) {
             const bool toPaint = mainWindow != nullptr && GetUpdateRect(mainWindow, nullptr, FALSE);
             std::printf("%s: window %s, marker pixel 0x%06lx at (%ld, %ld), %s\n", caption.c_str(),
                         mainWindow != nullptr ? "found" : "not found", ScreenAt(marker), marker.x,
@@ -90,15 +69,8 @@ bool ProgramRun::WaitPainted(DWORD timeoutMs) {
 }
 
 void ProgramRun::Close() {
-    if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
-        if (Main() != nullptr) {
-            PostMessageA(mainWindow, WM_CLOSE, 0, 0);
-        }
-        if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0) {
-            std::printf("%s did not end: terminated\n", caption.c_str());
-            TerminateProcess(process.hProcess, 1);
-            WaitForSingleObject(process.hProcess, 5000);
-        }
+    if (!process.Close(Main())) {
+        std::printf("%s did not end: terminated\n", caption.c_str());
     }
     // The next run must not find this run's marker still on the screen.
     const double start = Seconds();

@@ -3,6 +3,8 @@
 // closed the way a player closes it. Every wait has a timeout.
 #pragma once
 
+#include "program_process.h"
+
 #include <windows.h>
 
 #include <string>
@@ -11,12 +13,12 @@ class ProgramRun {
 public:
     // exePath: a Windows path; caption: the main window's caption; argument: "" for none.
     ProgramRun(const std::string& exePath, const char* caption, const std::string& argument);
-    ~ProgramRun(); // closes the program if it still runs
+    ~ProgramRun() { Close(); }
     ProgramRun(const ProgramRun&) = delete;
     ProgramRun& operator=(const ProgramRun&) = delete;
 
-    bool Started() const { return process.hProcess != nullptr; }
-    HANDLE Process() const { return process.hProcess; }
+    bool Started() const { return process.Started(); }
+    HANDLE Process() const { return process.Handle(); }
     // The main window once it exists, else null.
     HWND Main();
     // Fully painted: the marker (the countdown's colon, the last picture the game's first pass
@@ -29,7 +31,7 @@ public:
     void Close();
 
 private:
-    PROCESS_INFORMATION process{};
+    ProgramProcess process;
     std::string caption;
     HWND mainWindow = nullptr;
     POINT marker{};

@@ -19,15 +19,18 @@ else()
 endif()
 
 # zodedu_add_test(name SOURCES ... [LIBRARIES ...] [DESKTOP] [MAIN_INCLUDED] [TIMEOUT seconds]
-#                 [LABELS label...])
+#                 [KIND kind])
 #   DESKTOP: the test shows windows or reads the screen; it gets the desktop alone.
 #   MAIN_INCLUDED: the sources bring their own main().
 #   TIMEOUT: for each test case, instead of 120 seconds.
-#   LABELS: CTest labels of its cases; "process" marks the programs that start the real game.
+#   KIND: the CTest label of its cases, which `ctest -L` and `-LE` select: "unit" (the default
+#     without DESKTOP), "window" (the default with it), "process" for the programs that start
+#     the real game, "quality" for the faults the running game must survive, "long" for the
+#     soak and monkey runs that are sized to run for minutes by hand.
 # Where Wine cannot run the build's programs (ZODEDU_WINE_TESTS off), Windows test programs are
 # built but not registered: CTest would have to run them to list their cases.
 function(zodedu_add_test name)
-  cmake_parse_arguments(arg "DESKTOP;MAIN_INCLUDED" "TIMEOUT" "SOURCES;LIBRARIES;LABELS" ${ARGN})
+  cmake_parse_arguments(arg "DESKTOP;MAIN_INCLUDED" "TIMEOUT;KIND" "SOURCES;LIBRARIES" ${ARGN})
   add_executable(${name} ${arg_SOURCES})
   target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} GTest::gtest)
   if(NOT arg_MAIN_INCLUDED)
@@ -39,10 +42,13 @@ function(zodedu_add_test name)
   if(ZODEDU_WINDOWS AND NOT ZODEDU_WINE_TESTS)
     return()
   endif()
-  set(properties TIMEOUT ${arg_TIMEOUT})
-  if(arg_LABELS)
-    list(APPEND properties LABELS "${arg_LABELS}")
+  if(NOT arg_KIND)
+    set(arg_KIND unit)
+    if(arg_DESKTOP)
+      set(arg_KIND window)
+    endif()
   endif()
+  set(properties TIMEOUT ${arg_TIMEOUT} LABELS ${arg_KIND})
   if(arg_DESKTOP)
     list(APPEND properties RESOURCE_LOCK desktop)
   endif()

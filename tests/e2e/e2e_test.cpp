@@ -1,9 +1,11 @@
 // The real game as a player meets it: started as its own process, driven by real clicks and
 // key presses from this program, judged by its windows, the screen and what it stored.
 #include "game_process.h"
-#include "registry_values.h"
+#include "input.h"
+#include "stored_settings.h"
 #include "resource.h"
-#include "screen_support.h"
+#include "screen.h"
+#include "wait.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +13,6 @@
 
 namespace {
 
-constexpr char kSettingsRoot[] = "Software\\Vivevev";
 constexpr char kGrey[] = "light grey";
 
 std::string WindowsFile(const char* name) {
@@ -37,8 +38,7 @@ protected:
     void TearDown() override { ForgetEverything(); }
 
     static void ForgetEverything() {
-        RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsRoot);
-        RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsRoot);
+        ForgetSettings();
         DeleteFileA(WindowsFile("zodedu.INI").c_str());
         DeleteFileA(WindowsFile("XYZ.INI").c_str());
     }
@@ -86,8 +86,8 @@ TEST_F(GameEndToEnd, StartsCentredWithTheClockRunningAndPegsFollowClicks) {
     EXPECT_TRUE(WaitUntil([&] { return !(clock() == before); }, 3000)) << "the clock stands still";
 
     BringToFront(game.Main());
-    ClickAt(game.Item(IDC_COLOUR_BUTTON_FIRST + 2));
-    ClickAt(game.Item(IDC_COLOUR_BUTTON_FIRST + 4));
+    ClickWindow(game.Item(IDC_COLOUR_BUTTON_FIRST + 2));
+    ClickWindow(game.Item(IDC_COLOUR_BUTTON_FIRST + 4));
     EXPECT_TRUE(WaitUntil([&] { return ShowsPicture(game.Item(IDC_PEG_FIRST + 1)); }));
     EXPECT_TRUE(ShowsPicture(game.Item(IDC_PEG_FIRST)));
     EXPECT_FALSE(ShowsPicture(game.Item(IDC_PEG_FIRST + 2)));
@@ -100,13 +100,13 @@ TEST_F(GameEndToEnd, EscapeAndEnterDealANewGame) {
     BringToFront(game.Main());
     const HWND firstPeg = game.Item(IDC_PEG_FIRST);
 
-    ClickAt(game.Item(IDC_COLOUR_BUTTON_FIRST));
+    ClickWindow(game.Item(IDC_COLOUR_BUTTON_FIRST));
     ASSERT_TRUE(WaitUntil([&] { return ShowsPicture(firstPeg); }));
     PressKey(VK_ESCAPE);
     EXPECT_TRUE(WaitUntil([&] { return !ShowsPicture(firstPeg); })) << "Escape";
 
     // The colour button now has the focus, so Enter goes to the default button, New Game.
-    ClickAt(game.Item(IDC_COLOUR_BUTTON_FIRST + 1));
+    ClickWindow(game.Item(IDC_COLOUR_BUTTON_FIRST + 1));
     ASSERT_TRUE(WaitUntil([&] { return ShowsPicture(firstPeg); }));
     PressKey(VK_RETURN);
     EXPECT_TRUE(WaitUntil([&] { return !ShowsPicture(firstPeg); })) << "Enter";
@@ -162,7 +162,7 @@ TEST_F(GameEndToEnd, ExitEndsTheProgramAndItsHelpWithStatusZeroStoringNothing) {
     ASSERT_TRUE(game.WaitForExit(status));
     EXPECT_EQ(status, 0u);
     EXPECT_TRUE(game.Windows().empty());
-    EXPECT_FALSE(RegistryKeyExists(kSettingsRoot));
+    EXPECT_FALSE(RegistryKeyExists(CompanyKeyPath()));
     EXPECT_EQ(GetFileAttributesA(WindowsFile("zodedu.INI").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
@@ -174,7 +174,7 @@ TEST_F(GameEndToEnd, TheCloseBoxEndsTheProgramWithStatusZero) {
     DWORD status = 1;
     ASSERT_TRUE(game.WaitForExit(status));
     EXPECT_EQ(status, 0u);
-    EXPECT_FALSE(RegistryKeyExists(kSettingsRoot));
+    EXPECT_FALSE(RegistryKeyExists(CompanyKeyPath()));
 }
 
 TEST_F(GameEndToEnd, DifficultyOkStoresTheThreeSettings) {

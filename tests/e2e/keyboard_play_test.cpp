@@ -2,9 +2,12 @@
 // the colours as the buttons do, once per press, never with Ctrl or Alt, and never from inside
 // a dialog of the game. A whole game is won from the keyboard, reading the counts off the screen.
 #include "game_process.h"
+#include "input.h"
 #include "game_state.h"
 #include "resource.h"
-#include "screen_support.h"
+#include "screen.h"
+#include "stored_settings.h"
+#include "wait.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +18,6 @@
 
 namespace {
 
-constexpr char kSettingsRoot[] = "Software\\Vivevev";
 
 using Code = std::array<ColourIndex, PEG_COUNT>;
 
@@ -106,11 +108,11 @@ void TypeRow(const Code& guess) {
 class KeyboardPlayTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsRoot);
+        ForgetSettings();
         ASSERT_NE(game.Main(), nullptr);
         BringToFront(game.Main());
     }
-    void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsRoot); }
+    void TearDown() override { ForgetSettings(); }
 
     GameFolder folder{"zodedu.exe", "zodedu.HLP"};
     GameProcess game{folder.ExePath()};

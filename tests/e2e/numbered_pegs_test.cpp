@@ -3,10 +3,12 @@
 // second running copy follows; and while the choice is off or unreadable every picture is the
 // plain one of the catalogue, pixel for pixel.
 #include "game_process.h"
+#include "input.h"
 #include "game_state.h"
-#include "registry_values.h"
+#include "stored_settings.h"
 #include "resource.h"
-#include "screen_support.h"
+#include "screen.h"
+#include "wait.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +16,6 @@
 
 namespace {
 
-constexpr char kSettingsRoot[] = "Software\\Vivevev";
 constexpr char kNumberedPegs[] = "Numbered Pegs";
 
 // Whether the window shows the program's picture at its top-left corner, pixel for pixel.
@@ -50,8 +51,8 @@ std::string StoredChoice() {
 
 class NumberedPegsTest : public ::testing::Test {
 protected:
-    void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsRoot); }
-    void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsRoot); }
+    void SetUp() override { ForgetSettings(); }
+    void TearDown() override { ForgetSettings(); }
 
     GameFolder folder{"zodedu.exe", "zodedu.HLP"};
 };

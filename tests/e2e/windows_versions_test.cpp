@@ -2,9 +2,11 @@
 // settings live in the profile file in the Windows folder, on Windows 95 and NT 4.0 in the
 // registry. Wine takes the version to report from the game's own application defaults.
 #include "game_process.h"
-#include "registry_values.h"
+#include "input.h"
+#include "stored_settings.h"
 #include "resource.h"
-#include "screen_support.h"
+#include "screen.h"
+#include "wait.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +16,6 @@
 
 namespace {
 
-constexpr char kSettingsRoot[] = "Software\\Vivevev";
 constexpr char kGameDefaults[] = "Software\\Wine\\AppDefaults\\zodedu.exe";
 constexpr char kProfile[] = "zodedu.INI"; // the executable name, then .INI, no directory
 constexpr char kSection[] = "Zodedu";
@@ -53,8 +54,7 @@ protected:
     }
 
     static void Forget() {
-        RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsRoot);
-        RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsRoot);
+        ForgetSettings();
         WritePrivateProfileStringA(nullptr, nullptr, nullptr, kProfile); // flush Wine's cache
         std::array<char, MAX_PATH> folder{};
         GetWindowsDirectoryA(folder.data(), static_cast<UINT>(folder.size()));
@@ -107,7 +107,7 @@ TEST_F(WindowsVersionTest, OnWin32sTheSettingsLiveInTheProfileFileAndNeverInTheR
     EXPECT_EQ(ProfileEntry("Duplicates"), "1");
     EXPECT_EQ(ProfileEntry("TimeLimit"), "7");
     EXPECT_EQ(ProfileEntry("Sound Effects"), "0");
-    EXPECT_FALSE(RegistryKeyExists(kSettingsRoot));
+    EXPECT_FALSE(RegistryKeyExists(CompanyKeyPath()));
 }
 
 class RegistryWindowsTest : public WindowsVersionTest,

@@ -1,7 +1,8 @@
 // Files, registry, shortcuts, processes and dialogs, for the installer tests.
 #include "installer_support.h"
 
-#include "registry_key.h"
+#include "program_process.h"
+#include "screen.h"
 
 #include <objidl.h>
 #include <shlobj.h>
@@ -54,15 +55,9 @@ struct DialogSearch {
     HWND found = nullptr;
 };
 
-std::string WindowText(HWND window) {
-    std::array<char, 512> text{};
-    GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
-    return text.data();
-}
-
 BOOL CALLBACK MatchControl(HWND control, LPARAM lParam) {
     auto* search = reinterpret_cast<DialogSearch*>(lParam);
-    if (WindowText(control).rfind(search->textStart, 0) == 0) {
+    if (TextOf(control).rfind(search->textStart, 0) == 0) {
         search->found = search->candidate;
         return FALSE;
     }
@@ -73,7 +68,7 @@ BOOL CALLBACK MatchDialog(HWND window, LPARAM lParam) {
     auto* search = reinterpret_cast<DialogSearch*>(lParam);
     std::array<char, 16> className{};
     GetClassNameA(window, className.data(), static_cast<int>(className.size()));
-    std::string caption = WindowText(window);
+    std::string caption = TextOf(window);
     caption.erase(caption.find_last_not_of(' ') + 1); // NSIS ends its captions with a space
     if (!IsWindowVisible(window) || std::string(className.data()) != "#32770" ||
         caption != search->caption) {
@@ -82,19 +77,6 @@ BOOL CALLBACK MatchDialog(HWND window, LPARAM lParam) {
     search->candidate = window;
     EnumChildWindows(window, MatchControl, lParam);
     return search->found == nullptr;
-}
-
-std::optional<PROCESS_INFORMATION> Start(const std::string& commandLine) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::string writable = commandLine;
-    if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        return std::nullopt;
-    }
-    CloseHandle(process.hThread);
-    return process;
 }
 
 } // namespace
@@ -139,33 +121,6 @@ bool SamePath(const std::string& a, const std::string& b) {
     return lstrcmpiA(a.c_str(), b.c_str()) == 0;
 }
 
-bool KeyExists(HKEY root, const char* path) {
-    return RegistryKey(root, path, KEY_READ).Get() != nullptr;
-}
-
-std::optional<std::string> RegistryText(HKEY root, const char* path, const char* name) {
-    const RegistryKey key(root, path, KEY_QUERY_VALUE);
-    std::array<char, 1024> text{};
-    DWORD size = static_cast<DWORD>(text.size() - 1);
-    DWORD type = 0;
-    if (key.Get() == nullptr ||
-        RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(text.data()),
-                         &size) != ERROR_SUCCESS ||
-        type != REG_SZ) {
-        return std::nullopt;
-    }
-    return std::string(text.data());
-}
-
-void StoreRegistryText(HKEY root, const char* path, const char* name, const char* text) {
-    RegistryKey key;
-    if (RegCreateKeyExA(root, path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.Receive(),
-                        nullptr) == ERROR_SUCCESS) {
-        RegSetValueExA(key.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
-                       static_cast<DWORD>(lstrlenA(text) + 1));
-    }
-}
-
 std::optional<ShortcutTarget> ReadShortcut(const std::string& linkPath) {
     const ComApartment apartment;
     ComPointer<IShellLinkA> link;
@@ -189,28 +144,12 @@ std::optional<ShortcutTarget> ReadShortcut(const std::string& linkPath) {
 }
 
 std::optional<DWORD> RunAndWait(const std::string& commandLine, DWORD timeoutMs) {
-    const std::optional<PROCESS_INFORMATION> process = Start(commandLine);
-    if (!process) {
+    const ProgramProcess program(commandLine);
+    DWORD exitCode = 0;
+    if (!program.WaitForExit(exitCode, timeoutMs)) {
         return std::nullopt;
     }
-    std::optional<DWORD> exitCode;
-    DWORD code = 0;
-    if (WaitForSingleObject(process->hProcess, timeoutMs) == WAIT_OBJECT_0 &&
-        GetExitCodeProcess(process->hProcess, &code)) {
-        exitCode = code;
-    } else {
-        TerminateProcess(process->hProcess, 99);
-    }
-    CloseHandle(process->hProcess);
     return exitCode;
-}
-
-bool Launch(const std::string& commandLine) {
-    const std::optional<PROCESS_INFORMATION> process = Start(commandLine);
-    if (process) {
-        CloseHandle(process->hProcess);
-    }
-    return process.has_value();
 }
 
 HWND FindDialog(const char* caption, const char* textStart) {

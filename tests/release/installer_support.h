@@ -1,5 +1,5 @@
-// What the installer tests look at on the Windows side: files and folders, registry values,
-// shortcuts, processes started by command line, and other programs' dialogs.
+// What the installer tests look at on the Windows side: files and folders, shortcuts,
+// processes started by command line, and other programs' dialogs.
 #pragma once
 
 #include <windows.h>
@@ -18,10 +18,6 @@ bool PathExists(const std::string& path);
 std::optional<std::string> FileBytes(const std::string& path);
 bool SamePath(const std::string& a, const std::string& b);
 
-bool KeyExists(HKEY root, const char* path);
-std::optional<std::string> RegistryText(HKEY root, const char* path, const char* name);
-void StoreRegistryText(HKEY root, const char* path, const char* name, const char* text);
-
 // Where a shortcut leads: its target and the folder it starts in.
 struct ShortcutTarget {
     std::string path;
@@ -32,8 +28,6 @@ std::optional<ShortcutTarget> ReadShortcut(const std::string& linkPath);
 // Runs a command line and waits for it; the exit code, or nothing when it could not be
 // started or did not end within the timeout (it is then ended).
 std::optional<DWORD> RunAndWait(const std::string& commandLine, DWORD timeoutMs = 60000);
-// Starts a command line without waiting; false when it could not be started.
-bool Launch(const std::string& commandLine);
 
 // A visible dialog of any program with that caption (trailing spaces aside) whose controls include
 // one showing text that begins with textStart ("" for any); null when there is none.

@@ -2,8 +2,11 @@
 // game started from its Start-menu shortcut, then uninstalled, silently or by answering the
 // uninstaller's question, with the settings kept unless the player asked otherwise.
 #include "game_process.h"
+#include "input.h"
 #include "installer_support.h"
-#include "screen_support.h"
+#include "screen.h"
+#include "stored_settings.h"
+#include "wait.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +15,7 @@
 namespace {
 
 constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zodedu";
-constexpr char kCompanyKey[] = "Software\\Vivevev";
 constexpr char kSettingsKey[] = "Software\\Vivevev\\Zodedu";
-constexpr char kTimeLimitKey[] = "Software\\Vivevev\\Zodedu\\1.00\\TimeLimit";
 constexpr char kOtherProgramKey[] = "Software\\Vivevev\\Another Game";
 constexpr char kUninstallCaption[] = "Zodedu Uninstall";
 constexpr char kQuestion[] = "Also remove your Zodedu settings";
@@ -22,10 +23,6 @@ constexpr DWORD kGameRunning = 2; // the exit status of setup and uninstall whil
 
 constexpr const char* kPlayerFiles[] = {"zodedu.exe", "zodedu.HLP", "first.wav",  "last.wav",
                                         "win.wav",    "lose.wav",   "README.txt", "LICENSE.txt"};
-
-std::string Quoted(const std::string& path) {
-    return "\"" + path + "\"";
-}
 
 std::string DefaultFolder() {
     return ShellFolder(CSIDL_PROGRAM_FILES) + "\\Zodedu";
@@ -39,20 +36,20 @@ std::string ProfileFile() {
     return WindowsFolder() + "\\zodedu.INI";
 }
 
-void ForgetSettings() {
-    RegDeleteTreeA(HKEY_CURRENT_USER, kCompanyKey);
-    RegDeleteKeyA(HKEY_CURRENT_USER, kCompanyKey);
+// Both back ends' settings.
+void ForgetAllSettings() {
+    ForgetSettings();
     DeleteFileA(ProfileFile().c_str());
 }
 
 // What a player has stored: a registry setting, and the profile file older systems use.
 void StoreSettings() {
-    StoreRegistryText(HKEY_CURRENT_USER, kTimeLimitKey, "", "5");
+    StoreSetting(kTimeLimit.name, "5");
     WritePrivateProfileStringA("Zodedu", "TimeLimit", "5", ProfileFile().c_str());
 }
 
 std::optional<std::string> StoredTimeLimit() {
-    return RegistryText(HKEY_CURRENT_USER, kTimeLimitKey, "");
+    return StoredSetting(kTimeLimit.name);
 }
 
 std::optional<DWORD> RunSetup(const std::string& switches) {
@@ -62,8 +59,8 @@ std::optional<DWORD> RunSetup(const std::string& switches) {
 class Installer : public ::testing::Test {
 protected:
     void SetUp() override {
-        ForgetSettings();
-        ASSERT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey)) << "installed before the test";
+        ForgetAllSettings();
+        ASSERT_FALSE(RegistryKeyExists(kUninstallKey, HKEY_LOCAL_MACHINE)) << "installed before the test";
     }
 
     // A failed test may leave the uninstaller open or the game installed: take them away,
@@ -71,12 +68,12 @@ protected:
     void TearDown() override {
         EndProgramsShowing(kUninstallCaption);
         if (const auto folder =
-                RegistryText(HKEY_LOCAL_MACHINE, kUninstallKey, "InstallLocation")) {
+                RegistryText(kUninstallKey, "InstallLocation", HKEY_LOCAL_MACHINE)) {
             RunAndWait(Quoted(*folder + "\\uninstall.exe") + " /S /REMOVESETTINGS _?=" + *folder);
             DeleteFileA((*folder + "\\uninstall.exe").c_str());
             RemoveDirectoryA(folder->c_str());
         }
-        ForgetSettings();
+        ForgetAllSettings();
     }
 
     static void ExpectInstalledIn(const std::string& folder) {
@@ -86,9 +83,9 @@ protected:
             EXPECT_EQ(FileBytes(folder + "\\" + name), packaged) << name;
         }
         EXPECT_TRUE(PathExists(folder + "\\uninstall.exe"));
-        EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayName"), "Zodedu");
-        EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, kUninstallKey, "InstallLocation"), folder);
-        EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString"),
+        EXPECT_EQ(RegistryText(kUninstallKey, "DisplayName", HKEY_LOCAL_MACHINE), "Zodedu");
+        EXPECT_EQ(RegistryText(kUninstallKey, "InstallLocation", HKEY_LOCAL_MACHINE), folder);
+        EXPECT_EQ(RegistryText(kUninstallKey, "UninstallString", HKEY_LOCAL_MACHINE),
                   Quoted(folder + "\\uninstall.exe"));
     }
 
@@ -96,7 +93,7 @@ protected:
     // extra switches, and waits for the folder to go.
     static void UninstallQuietly(const std::string& folder, const std::string& switches = "") {
         const auto command =
-            RegistryText(HKEY_LOCAL_MACHINE, kUninstallKey, "QuietUninstallString");
+            RegistryText(kUninstallKey, "QuietUninstallString", HKEY_LOCAL_MACHINE);
         ASSERT_TRUE(command);
         ASSERT_EQ(RunAndWait(*command + " " + switches), 0u);
         EXPECT_TRUE(WaitUntil([&] { return !PathExists(folder); }, 30000)) << folder;
@@ -105,9 +102,10 @@ protected:
     // Runs the uninstaller as Add/Remove Programs does for a player, presses Uninstall,
     // answers the question about the settings with the button given, and closes it.
     static void UninstallAnswering(const std::string& folder, int answer) {
-        const auto command = RegistryText(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString");
+        const auto command = RegistryText(kUninstallKey, "UninstallString", HKEY_LOCAL_MACHINE);
         ASSERT_TRUE(command);
-        ASSERT_TRUE(Launch(*command));
+        const ProgramProcess uninstall(*command);
+        ASSERT_TRUE(uninstall.Started());
         HWND uninstaller = nullptr;
         ASSERT_TRUE(
             WaitUntil([&] { return (uninstaller = FindDialog(kUninstallCaption, "")); }, 20000));
@@ -146,7 +144,7 @@ TEST_F(Installer, InstallsSilentlyStartsFromTheStartMenuAndUninstallsKeepingTheS
 
     UninstallQuietly(folder);
     EXPECT_FALSE(PathExists(StartMenuShortcut()));
-    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
+    EXPECT_FALSE(RegistryKeyExists(kUninstallKey, HKEY_LOCAL_MACHINE));
     EXPECT_EQ(StoredTimeLimit(), "5");
     EXPECT_TRUE(PathExists(ProfileFile()));
 }
@@ -156,13 +154,13 @@ TEST_F(Installer, RemovesTheSettingsOnlyOnTheSwitchAndLeavesOtherProgramsAlone) 
     ASSERT_EQ(RunSetup("/S /D=" + folder), 0u);
     ExpectInstalledIn(folder);
     StoreSettings();
-    StoreRegistryText(HKEY_CURRENT_USER, kOtherProgramKey, "", "kept");
+    StoreRegistryValue(kOtherProgramKey, REG_SZ, std::string("kept") + '\0');
 
     UninstallQuietly(folder, "/REMOVESETTINGS");
     EXPECT_TRUE(PathExists("C:\\My Games")) << "only the game's own folder goes";
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kSettingsKey));
+    EXPECT_FALSE(RegistryKeyExists(kSettingsKey));
     EXPECT_FALSE(PathExists(ProfileFile()));
-    EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, kOtherProgramKey, ""), "kept");
+    EXPECT_EQ(RegistryText(kOtherProgramKey), "kept");
     RemoveDirectoryA("C:\\My Games");
 }
 
@@ -170,9 +168,9 @@ TEST_F(Installer, RemovesTheSettingsWhenThePlayerAnswersYes) {
     ASSERT_EQ(RunSetup("/S"), 0u);
     StoreSettings();
     UninstallAnswering(DefaultFolder(), IDYES);
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kCompanyKey)) << "the emptied company key too";
+    EXPECT_FALSE(RegistryKeyExists(CompanyKeyPath())) << "the emptied company key too";
     EXPECT_FALSE(PathExists(ProfileFile()));
-    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
+    EXPECT_FALSE(RegistryKeyExists(kUninstallKey, HKEY_LOCAL_MACHINE));
 }
 
 TEST_F(Installer, KeepsTheSettingsWhenThePlayerAnswersNo) {
@@ -181,7 +179,7 @@ TEST_F(Installer, KeepsTheSettingsWhenThePlayerAnswersNo) {
     UninstallAnswering(DefaultFolder(), IDNO);
     EXPECT_EQ(StoredTimeLimit(), "5");
     EXPECT_TRUE(PathExists(ProfileFile()));
-    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
+    EXPECT_FALSE(RegistryKeyExists(kUninstallKey, HKEY_LOCAL_MACHINE));
 }
 
 // A running game holds its files: setup and uninstall refuse rather than leave half of it.

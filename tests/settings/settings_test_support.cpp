@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr char kCompanyKey[] = "Software\\Vivevev";
-
 class OwnedHandle {
 public:
     explicit OwnedHandle(HANDLE handle) : handle(handle) {}
@@ -59,10 +57,9 @@ std::optional<std::string> ProfileFileText() {
 }
 
 void ClearSettingsStorage() {
-    RegDeleteTreeA(HKEY_CURRENT_USER, kCompanyKey);
-    RegDeleteKeyA(HKEY_CURRENT_USER, kCompanyKey);
+    ForgetSettings();
     DeleteFileA(ProfileFilePath().c_str());
-    ASSERT_FALSE(RegistryKeyExists(kCompanyKey));
+    ASSERT_FALSE(RegistryKeyExists(CompanyKeyPath()));
     ASSERT_FALSE(ProfileFileText().has_value());
 }
 

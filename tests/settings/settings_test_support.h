@@ -2,7 +2,7 @@
 // file, storage emptied before and after each test, and raw access to what is stored.
 #pragma once
 
-#include "registry_values.h"
+#include "stored_settings.h"
 #include "win_app.h"
 
 #include <windows.h>

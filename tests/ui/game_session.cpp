@@ -1,23 +1,19 @@
-// The window thread: a message-only window that runs work sent to it, an application object
-// with the game's dialog colours, and the main window's modal run posted to it per session.
+// The window thread with an application object prepared as the game prepares its own, and
+// the main window's modal run posted to it per session.
 #include "game_session.h"
 
 #include "main_window.h"
 #include "resource.h"
+#include "wait.h"
 #include "win_app.h"
 
 #include <gtest/gtest.h>
 
 #include <ctime>
 #include <cstring>
-#include <future>
 #include <memory>
-#include <thread>
 
 namespace {
-
-constexpr UINT kRunWork = WM_APP + 1;  // sent: lParam points to the caller's work
-constexpr UINT kPostWork = WM_APP + 2; // posted: lParam owns a copy of the work
 
 class TestApp : public CWinApp {
 public:
@@ -26,61 +22,22 @@ public:
 
 TestApp app;
 
-class WindowThread : public testing::Environment {
+// Made before the first test and ended after the last: the framework's hooks are per thread.
+class GameThreadEnvironment : public testing::Environment {
 public:
     void SetUp() override {
-        std::promise<void> ready;
-        thread = std::thread([this, &ready] {
-            threadId = GetCurrentThreadId();
+        thread = std::make_unique<WindowThread>([] {
             app.StartUp();
             app.UseGameColours();
-            invoker = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                      GetModuleHandleA(nullptr), nullptr);
-            SetWindowLongPtrA(invoker, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&InvokerProc));
-            ready.set_value();
-            MSG message;
-            while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-                TranslateMessage(&message);
-                DispatchMessageA(&message);
-            }
         });
-        ready.get_future().wait();
     }
+    void TearDown() override { thread.reset(); }
 
-    void TearDown() override {
-        PostMessageA(invoker, WM_CLOSE, 0, 0);
-        thread.join();
-    }
-
-    static LRESULT CALLBACK InvokerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        switch (message) {
-        case kRunWork:
-            (*reinterpret_cast<const std::function<void()>*>(lParam))();
-            return 1;
-        case kPostWork: {
-            const std::unique_ptr<std::function<void()>> work(
-                reinterpret_cast<std::function<void()>*>(lParam));
-            (*work)();
-            return 1;
-        }
-        case WM_CLOSE:
-            DestroyWindow(window);
-            return 0;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
-        default:
-            return DefWindowProcA(window, message, wParam, lParam);
-        }
-    }
-
-    std::thread thread;
-    DWORD threadId = 0;
-    HWND invoker = nullptr;
+    std::unique_ptr<WindowThread> thread;
 };
 
-WindowThread* const windowThread =
-    static_cast<WindowThread*>(testing::AddGlobalTestEnvironment(new WindowThread));
+GameThreadEnvironment* const environment = static_cast<GameThreadEnvironment*>(
+    testing::AddGlobalTestEnvironment(new GameThreadEnvironment));
 
 struct FoundDialog {
     const char* caption;
@@ -120,65 +77,29 @@ LPARAM Middle(HWND control) {
 
 } // namespace
 
-bool OnWindowThread(const std::function<void()>& work, DWORD timeoutMs) {
-    DWORD_PTR answer = 0;
-    return SendMessageTimeoutA(windowThread->invoker, kRunWork, 0, reinterpret_cast<LPARAM>(&work),
-                               SMTO_NORMAL, timeoutMs, &answer) != 0;
-}
-
-DWORD WindowThreadId() {
-    return windowThread->threadId;
-}
-
-bool FlushWindowThread(DWORD timeoutMs) {
-    auto reached = std::make_shared<std::atomic<bool>>(false);
-    auto* marker = new std::function<void()>([reached] { *reached = true; });
-    PostMessageA(windowThread->invoker, kPostWork, 0, reinterpret_cast<LPARAM>(marker));
-    return Eventually([&] { return reached->load(); }, timeoutMs);
+const WindowThread& GameThread() {
+    return *environment->thread;
 }
 
 HWND FindThreadDialog(const char* caption) {
     FoundDialog found{caption, nullptr, 0};
-    EnumThreadWindows(WindowThreadId(), MatchDialog, reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(GameThread().Id(), MatchDialog, reinterpret_cast<LPARAM>(&found));
     return found.window;
 }
 
 int CountThreadDialogs(const char* caption) {
     FoundDialog found{caption, nullptr, 0};
-    EnumThreadWindows(WindowThreadId(), MatchDialog, reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(GameThread().Id(), MatchDialog, reinterpret_cast<LPARAM>(&found));
     return found.count;
-}
-
-HWND WaitForDialog(const char* caption, DWORD timeoutMs) {
-    HWND dialog = nullptr;
-    Eventually([&] { return (dialog = FindThreadDialog(caption)) != nullptr; }, timeoutMs);
-    return dialog;
-}
-
-bool WaitForDialogGone(HWND dialog, DWORD timeoutMs) {
-    return Eventually([&] { return !IsWindow(dialog); }, timeoutMs);
 }
 
 void PostClick(HWND dialog, int buttonId) {
     PostMessageA(GetDlgItem(dialog, buttonId), BM_CLICK, 0, 0);
 }
 
-bool Eventually(const std::function<bool()>& condition, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        if (condition()) {
-            return true;
-        }
-        if (GetTickCount() - start > timeoutMs) {
-            return false;
-        }
-        Sleep(10);
-    }
-}
-
 GameSession::GameSession() {
     // Posted: the modal run must not hold up the test thread.
-    auto* run = new std::function<void()>([this] {
+    GameThread().Post([this] {
         auto main = std::make_unique<MainWindow>();
         object = main.get();
         app.mainWindow = main.get();
@@ -187,10 +108,9 @@ GameSession::GameSession() {
         main.reset();
         ended = true;
     });
-    PostMessageA(windowThread->invoker, kPostWork, 0, reinterpret_cast<LPARAM>(run));
     HWND shown = nullptr;
-    Eventually([&] {
-        OnWindowThread([&] {
+    WaitUntil([&] {
+        GameThread().Run([&] {
             if (object != nullptr && object->Handle() != nullptr &&
                 IsWindowVisible(object->Handle())) {
                 shown = object->Handle();
@@ -207,14 +127,14 @@ GameSession::GameSession() {
 GameSession::~GameSession() {
     if (!ended) {
         // Innermost first: each modal loop ends as soon as the one inside it has.
-        OnWindowThread([] { EnumThreadWindows(GetCurrentThreadId(), EndEveryDialog, 0); });
+        GameThread().Run([] { EnumThreadWindows(GetCurrentThreadId(), EndEveryDialog, 0); });
     }
     EXPECT_TRUE(WaitForEnd()) << "the main window's run did not end";
 }
 
 GameState GameSession::State() const {
     GameState copy(0);
-    OnWindowThread([&] {
+    GameThread().Run([&] {
         if (object != nullptr) {
             copy = object->state;
         }
@@ -223,7 +143,7 @@ GameState GameSession::State() const {
 }
 
 void GameSession::ChangeState(const std::function<void(GameState&)>& change) const {
-    OnWindowThread([&] {
+    GameThread().Run([&] {
         if (object != nullptr) {
             change(object->state);
         }
@@ -267,7 +187,7 @@ void GameSession::PostKey(UINT virtualKey) const {
     // To the control with the focus, as the keyboard would: the dialog's loop sees it first.
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    GetGUIThreadInfo(WindowThreadId(), &info);
+    GetGUIThreadInfo(GameThread().Id(), &info);
     const HWND target = info.hwndFocus != nullptr ? info.hwndFocus : window;
     PostMessageA(target, WM_KEYDOWN, virtualKey, 1);
     PostMessageA(target, WM_KEYUP, virtualKey, 1 | 0xC0000000);
@@ -278,7 +198,7 @@ void GameSession::PostTick() const {
 }
 
 void GameSession::StopClock() const {
-    OnWindowThread([&] {
+    GameThread().Run([&] {
         if (object != nullptr && object->timerId != 0) {
             KillTimer(window, object->timerId);
         }
@@ -286,13 +206,13 @@ void GameSession::StopClock() const {
 }
 
 void GameSession::Repaint() const {
-    OnWindowThread([&] { InvalidateRect(window, nullptr, TRUE); });
+    GameThread().Run([&] { InvalidateRect(window, nullptr, TRUE); });
     WaitForPaint();
 }
 
 void GameSession::WaitForPaint() const {
     // The window thread's own loop paints, in its own order; wait until nothing is left.
-    Eventually([&] {
+    WaitUntil([&] {
         if (GetUpdateRect(window, nullptr, FALSE)) {
             return false;
         }
@@ -313,5 +233,5 @@ std::string GameSession::Text(int id) const {
 }
 
 bool GameSession::WaitForEnd(DWORD timeoutMs) {
-    return Eventually([this] { return ended.load(); }, timeoutMs);
+    return WaitUntil([this] { return ended.load(); }, timeoutMs);
 }

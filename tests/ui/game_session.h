@@ -4,6 +4,7 @@
 #pragma once
 
 #include "game_state.h"
+#include "window_thread.h"
 
 #include <windows.h>
 
@@ -14,26 +15,15 @@
 
 class MainWindow;
 
-// Runs work on the window thread and waits for it; works while modal dialogs are up, since
-// their loops deliver sent messages. False when the thread did not answer in time.
-bool OnWindowThread(const std::function<void()>& work, DWORD timeoutMs = 5000);
-DWORD WindowThreadId();
-// Returns once every message posted to the window thread before this call has been handled
-// (by whichever loop runs there, modal ones included).
-bool FlushWindowThread(DWORD timeoutMs = 5000);
+// The one window thread of the test program, prepared as the application prepares its own.
+const WindowThread& GameThread();
 
 // A top-level dialog of the window thread with this caption, or null.
 HWND FindThreadDialog(const char* caption);
 // How many such dialogs are up.
 int CountThreadDialogs(const char* caption);
-// Waits for such a dialog to be shown.
-HWND WaitForDialog(const char* caption, DWORD timeoutMs = 5000);
-bool WaitForDialogGone(HWND dialog, DWORD timeoutMs = 5000);
 // Presses the dialog's button (BM_CLICK, posted: what follows may open more dialogs).
 void PostClick(HWND dialog, int buttonId);
-
-// Polls until the condition holds, without pumping this thread (it owns no windows).
-bool Eventually(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 
 class GameSession {
 public:

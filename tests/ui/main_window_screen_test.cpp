@@ -3,7 +3,8 @@
 #include "main_window.h"
 
 #include "resource.h"
-#include "screen_support.h"
+#include "screen.h"
+#include "wait.h"
 #include "settings_store.h"
 #include "ui_test_support.h"
 
@@ -106,7 +107,7 @@ TEST_F(MainWindowScreenTest, TheClocksShowTheirTextsAsDigitsBetweenColons) {
     ASSERT_TRUE(game.Started());
     game.StopClock();
     game.PostTick();
-    ASSERT_TRUE(FlushWindowThread());
+    ASSERT_TRUE(GameThread().Flush());
     const GameState ticked = game.State();
     ASSERT_EQ(std::string(ticked.clockText.data()).size(), 6u);
     ASSERT_EQ(std::string(ticked.remainText.data()).size(), 4u);
@@ -127,7 +128,7 @@ TEST_F(MainWindowScreenTest, TheClocksShowTheirTextsAsDigitsBetweenColons) {
     // A deal empties the first character of each text: until the next tick those digits are
     // blank and the others keep the last tick's characters.
     game.PostKey(VK_ESCAPE);
-    ASSERT_TRUE(FlushWindowThread());
+    ASSERT_TRUE(GameThread().Flush());
     game.Repaint();
     EXPECT_TRUE(ShowsNothing(game, clockDigits[0], kDigitSize));
     EXPECT_TRUE(ShowsNothing(game, remainDigits[0], kDigitSize));
@@ -174,7 +175,7 @@ TEST_F(MainWindowScreenTest, TicksAndPaintsLeaveNoGdiObjectBehind) {
             // An emptied text makes every tick a change, so each one runs the display pass.
             game.ChangeState([](GameState& state) { state.clockText[0] = '\0'; });
             game.PostTick();
-            ASSERT_TRUE(FlushWindowThread());
+            ASSERT_TRUE(GameThread().Flush());
         }
         game.Repaint();
     };

@@ -5,6 +5,8 @@
 #include "resource.h"
 #include "settings_store.h"
 #include "ui_test_support.h"
+#include "screen.h"
+#include "wait.h"
 
 #include <cstring>
 #include <set>
@@ -71,12 +73,6 @@ RECT Units(HWND dialog, int x, int y, int width, int height) {
     RECT rect{x, y, x + width, y + height};
     MapDialogRect(dialog, &rect);
     return rect;
-}
-
-std::string TextOf(HWND window) {
-    char text[64] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
 }
 
 HWND ChildWithText(HWND dialog, const char* text) {
@@ -183,7 +179,7 @@ TEST_F(MainWindowTemplateTest, LabelsAndButtonsCarryTheirTextsAndRoles) {
     EXPECT_EQ(LOWORD(SendMessageA(game.Window(), DM_GETDEFID, 0, 0)), IDC_NEW_GAME);
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    GetGUIThreadInfo(WindowThreadId(), &info);
+    GetGUIThreadInfo(GameThread().Id(), &info);
     EXPECT_EQ(info.hwndFocus, game.Item(IDC_DIFFICULTY)) << "the first tab stop has the focus";
 }
 
@@ -197,12 +193,12 @@ TEST_F(MainWindowTemplateTest, InitialisationDealsStartsTheClockAndInstallsTheIc
     EXPECT_GE(*colours.begin(), 0);
     EXPECT_LT(*colours.rbegin(), COLOUR_COUNT);
     EXPECT_NE(GetClassLongPtrA(game.Window(), GCLP_HICON), 0);
-    EXPECT_TRUE(Eventually([&] {
+    EXPECT_TRUE(WaitUntil([&] {
         return game.Text(IDC_GAMES_PLAYED) == "0" && game.Text(IDC_GAMES_WON) == "0 (0%)";
     }));
     for (int row = 0; row < ROW_COUNT; ++row) {
         EXPECT_TRUE(IsWindowVisible(game.Item(IDC_ROW_LABEL_FIRST + row))) << row;
     }
     // The window's own timer ticks the clock.
-    EXPECT_TRUE(Eventually([&] { return std::strlen(game.State().clockText.data()) == 6; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return std::strlen(game.State().clockText.data()) == 6; }, 3000));
 }

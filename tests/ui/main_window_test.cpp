@@ -7,6 +7,7 @@
 #include "settings_store.h"
 #include "ui_test_support.h"
 #include "wave_recorder.h"
+#include "wait.h"
 
 #include <ctime>
 
@@ -46,7 +47,7 @@ TEST_F(MainWindowTest, WithOneGuessTheFourthWrongPegLosesAndTheScoreboardKeepsCo
     for (const ColourIndex colour : {0, 1, 2}) {
         game.ClickColour(colour);
     }
-    ASSERT_TRUE(FlushWindowThread());
+    ASSERT_TRUE(GameThread().Flush());
     EXPECT_EQ(CountThreadDialogs(kLoseCaption), 0) << "three pegs are no complete row";
     game.PostClickColour(4);
     const HWND lose = WaitForDialog(kLoseCaption);
@@ -62,7 +63,7 @@ TEST_F(MainWindowTest, WithOneGuessTheFourthWrongPegLosesAndTheScoreboardKeepsCo
         ASSERT_NE(win, nullptr);
         CloseAndWaitForDeal(game, win);
     }
-    EXPECT_TRUE(Eventually([&] {
+    EXPECT_TRUE(WaitUntil([&] {
         return game.Text(IDC_GAMES_PLAYED) == "3" && game.Text(IDC_GAMES_WON) == "2 (66%)";
     })) << game.Text(IDC_GAMES_PLAYED)
         << " / " << game.Text(IDC_GAMES_WON);
@@ -79,7 +80,7 @@ TEST_F(MainWindowTest, TimeUpWhileTheLoseDialogIsOpenIsNotASecondLoss) {
     game.ExpireCountdown(15);
     game.PostTick();
     game.PostTick();
-    ASSERT_TRUE(FlushWindowThread());
+    ASSERT_TRUE(GameThread().Flush());
     EXPECT_EQ(CountThreadDialogs(kLoseCaption), 1);
     EXPECT_EQ(game.State().gamesPlayed, 1);
     EXPECT_EQ(game.State().remainText.data(), std::string("0000")) << "ticks go on underneath";
@@ -87,7 +88,7 @@ TEST_F(MainWindowTest, TimeUpWhileTheLoseDialogIsOpenIsNotASecondLoss) {
     CloseAndWaitForDeal(game, lose);
     // The deal restarted the countdown: the next tick is no loss either.
     game.PostTick();
-    ASSERT_TRUE(FlushWindowThread());
+    ASSERT_TRUE(GameThread().Flush());
     EXPECT_EQ(CountThreadDialogs(kLoseCaption), 0);
     EXPECT_EQ(game.State().gamesPlayed, 1);
     const std::string remaining = game.State().remainText.data();
@@ -136,7 +137,7 @@ TEST_F(MainWindowTest, EscapeDealsANewGameAndLeavesTheScoreboard) {
     const std::int64_t before = game.State().gameStart;
     game.ChangeState([](GameState& state) { state.gameStart -= 100; });
     game.PostKey(VK_ESCAPE);
-    EXPECT_TRUE(Eventually([&] { return BoardIsEmpty(game.State()); }));
+    EXPECT_TRUE(WaitUntil([&] { return BoardIsEmpty(game.State()); }));
     const GameState after = game.State();
     EXPECT_GE(after.gameStart, before) << "the countdown starts again";
     EXPECT_EQ(after.gamesPlayed, 1);
@@ -181,8 +182,8 @@ TEST_F(MainWindowTest, ADoubleClickEntersTheColourTwice) {
     ASSERT_TRUE(game.Started());
     game.SetCode(kCode);
     game.PostDoubleClickColour(0);
-    EXPECT_TRUE(Eventually([&] { return game.State().board[1] == 0; }));
-    ASSERT_TRUE(FlushWindowThread());
+    EXPECT_TRUE(WaitUntil([&] { return game.State().board[1] == 0; }));
+    ASSERT_TRUE(GameThread().Flush());
     const GameState state = game.State();
     EXPECT_EQ(state.board[0], 0);
     EXPECT_EQ(state.board[1], 0);
@@ -198,7 +199,7 @@ TEST_F(MainWindowTest, ARowCompletedByTheSecondPegOfADoubleClickIsScoredOnce) {
     game.PostDoubleClickColour(0);
     const HWND win = WaitForDialog(kWinCaption);
     ASSERT_NE(win, nullptr);
-    ASSERT_TRUE(FlushWindowThread());
+    ASSERT_TRUE(GameThread().Flush());
     EXPECT_EQ(CountThreadDialogs(kWinCaption), 1);
     const GameState state = game.State();
     EXPECT_EQ(state.gamesPlayed, 1);
@@ -220,7 +221,7 @@ TEST_F(MainWindowTest, DifficultyCancelKeepsTheGameAndOkDealsEvenWithoutAChange)
     ASSERT_NE(difficulty, nullptr);
     PostClick(difficulty, IDCANCEL);
     ASSERT_TRUE(WaitForDialogGone(difficulty));
-    ASSERT_TRUE(FlushWindowThread());
+    ASSERT_TRUE(GameThread().Flush());
     const GameState kept = game.State();
     EXPECT_EQ(kept.board, before.board);
     EXPECT_EQ(kept.code, before.code);
@@ -231,7 +232,7 @@ TEST_F(MainWindowTest, DifficultyCancelKeepsTheGameAndOkDealsEvenWithoutAChange)
     ASSERT_NE(difficulty, nullptr);
     PostClick(difficulty, IDOK);
     ASSERT_TRUE(WaitForDialogGone(difficulty));
-    EXPECT_TRUE(Eventually([&] { return BoardIsEmpty(game.State()); }));
+    EXPECT_TRUE(WaitUntil([&] { return BoardIsEmpty(game.State()); }));
     EXPECT_EQ(game.State().gamesPlayed, 0);
 }
 
@@ -246,7 +247,7 @@ TEST_F(MainWindowTest, ADifficultyChangeSetsTheRowLabelsOfTheNewGame) {
     SendMessageA(GetDlgItem(difficulty, IDC_GUESSES), CB_SETCURSEL, 4, 0); // "5"
     PostClick(difficulty, IDOK);
     ASSERT_TRUE(WaitForDialogGone(difficulty));
-    EXPECT_TRUE(Eventually([&] {
+    EXPECT_TRUE(WaitUntil([&] {
         for (int row = 0; row < ROW_COUNT; ++row) {
             if ((IsWindowVisible(game.Item(IDC_ROW_LABEL_FIRST + row)) != FALSE) != (row < 5)) {
                 return false;
@@ -268,7 +269,7 @@ TEST_F(MainWindowTest, ALimitLoweredInStorageBelowTheRowsPlayedStopsFurtherEntri
     settingsStore.SetNumberOfGuesses(2); // as another running copy would
     game.PostClickColour(0);
     game.PostClickColour(2);
-    ASSERT_TRUE(FlushWindowThread());
+    ASSERT_TRUE(GameThread().Flush());
     EXPECT_EQ(CountThreadDialogs(kLoseCaption), 0);
     EXPECT_EQ(CountThreadDialogs(kWinCaption), 0);
     const GameState state = game.State();
@@ -278,8 +279,8 @@ TEST_F(MainWindowTest, ALimitLoweredInStorageBelowTheRowsPlayedStopsFurtherEntri
 
     // The next deal follows the new limit.
     game.PostKey(VK_ESCAPE);
-    EXPECT_TRUE(Eventually([&] { return BoardIsEmpty(game.State()); }));
-    EXPECT_TRUE(Eventually([&] { return !IsWindowVisible(game.Item(IDC_ROW_LABEL_FIRST + 2)); }));
+    EXPECT_TRUE(WaitUntil([&] { return BoardIsEmpty(game.State()); }));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(game.Item(IDC_ROW_LABEL_FIRST + 2)); }));
     EXPECT_TRUE(IsWindowVisible(game.Item(IDC_ROW_LABEL_FIRST + 1)));
 }
 
@@ -287,20 +288,20 @@ TEST_F(MainWindowTest, PaintingWhileMinimisedSkipsTheDisplayPass) {
     GameSession game;
     ASSERT_TRUE(game.Started());
     game.StopClock(); // ticks run the pass whatever the window's state
-    ASSERT_TRUE(Eventually([&] { return game.Text(IDC_GAMES_PLAYED) == "0"; }));
-    OnWindowThread([&] { ShowWindow(game.Window(), SW_MINIMIZE); });
+    ASSERT_TRUE(WaitUntil([&] { return game.Text(IDC_GAMES_PLAYED) == "0"; }));
+    GameThread().Run([&] { ShowWindow(game.Window(), SW_MINIMIZE); });
     ASSERT_TRUE(IsIconic(game.Window()));
     game.ChangeState([](GameState& state) { state.gamesPlayed = 7; });
     // Wine sends a minimised window no paint of its own; hand it one as a platform may.
-    OnWindowThread([&] {
+    GameThread().Run([&] {
         InvalidateRect(game.Window(), nullptr, TRUE);
         SendMessageA(game.Window(), WM_PAINT, 0, 0);
     });
     EXPECT_EQ(game.Text(IDC_GAMES_PLAYED), "0");
 
-    OnWindowThread([&] { ShowWindow(game.Window(), SW_RESTORE); });
+    GameThread().Run([&] { ShowWindow(game.Window(), SW_RESTORE); });
     game.WaitForPaint();
-    EXPECT_TRUE(Eventually([&] { return game.Text(IDC_GAMES_PLAYED) == "7"; }));
+    EXPECT_TRUE(WaitUntil([&] { return game.Text(IDC_GAMES_PLAYED) == "7"; }));
 }
 
 TEST_F(MainWindowTest, HelpAsksTheHelpEngineForTheContents) {

@@ -3,6 +3,8 @@
 #include "resource.h"
 #include "settings_store.h"
 #include "ui_test_support.h"
+#include "screen.h"
+#include "wait.h"
 
 #include <array>
 #include <string>
@@ -12,12 +14,6 @@ namespace {
 bool ItemChecked(HWND window) {
     return (GetMenuState(GetSystemMenu(window, FALSE), IDM_NUMBERED_PEGS, MF_BYCOMMAND) &
             MF_CHECKED) != 0;
-}
-
-std::string TextOf(HWND window) {
-    std::array<char, 64> text{};
-    GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
-    return text.data();
 }
 
 } // namespace
@@ -32,12 +28,12 @@ TEST_F(MainWindowTest, TheWindowMenuItemSwitchesTheChoiceAndFollowsItWhoeverStor
     EXPECT_FALSE(ItemChecked(game.Window()));
 
     PostMessageA(game.Window(), WM_SYSCOMMAND, IDM_NUMBERED_PEGS, 0);
-    ASSERT_TRUE(FlushWindowThread());
+    ASSERT_TRUE(GameThread().Flush());
     EXPECT_TRUE(settingsStore.GetNumberedPegs());
     EXPECT_TRUE(ItemChecked(game.Window()));
 
     settingsStore.SetNumberedPegs(false); // as another running copy would
-    EXPECT_TRUE(Eventually([&] { return !ItemChecked(game.Window()); }, 3000))
+    EXPECT_TRUE(WaitUntil([&] { return !ItemChecked(game.Window()); }, 3000))
         << "at the next tick";
 }
 

@@ -1,17 +1,11 @@
 // The settings live in the test prefix's registry; each test starts from none stored.
 #include "ui_test_support.h"
 
+#include "stored_settings.h"
+#include "wait.h"
 #include "wave_recorder.h"
 
 #include <algorithm>
-
-namespace {
-
-void ForgetSettings() {
-    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Vivevev");
-}
-
-} // namespace
 
 void MainWindowTest::SetUp() {
     ForgetSettings();
@@ -40,7 +34,7 @@ HWND MainWindowTest::EnterFinalRow(const GameSession& game, const Guess& guess,
 void MainWindowTest::CloseAndWaitForDeal(const GameSession& game, HWND dialog) {
     PostClick(dialog, IDOK);
     EXPECT_TRUE(WaitForDialogGone(dialog));
-    EXPECT_TRUE(Eventually([&] {
+    EXPECT_TRUE(WaitUntil([&] {
         const GameState state = game.State();
         return BoardIsEmpty(state) && state.resultShowing == 0;
     }));

@@ -1,0 +1,218 @@
+// Faults met by the real zodedu.exe, driven from this program by real input: sounds switched
+// on with the wave files missing, or with no sound device at all (the test prefix has none);
+// and two copies of the program changing the shared settings in turn.
+#include "game_process.h"
+#include "input.h"
+#include "resource.h"
+#include "screen.h"
+#include "wait.h"
+#include "stored_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <string>
+
+namespace {
+
+constexpr const char* kWaveFiles[] = {"first.wav", "last.wav", "win.wav", "lose.wav"};
+
+std::string FolderOf(const std::string& path) {
+    return path.substr(0, path.find_last_of('\\'));
+}
+
+int LabelsShown(const GameProcess& game) {
+    int shown = 0;
+    for (int row = 0; row < 12; ++row) {
+        shown += IsWindowVisible(game.Item(IDC_ROW_LABEL_FIRST + row)) ? 1 : 0;
+    }
+    return shown;
+}
+
+// The two copies' windows overlap: the one to be clicked is raised first, until a point in
+// its middle is really its own on the screen.
+bool Raise(HWND window) {
+    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    BringToFront(window);
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    const POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    return WaitUntil([&] { return GetAncestor(WindowFromPoint(middle), GA_ROOT) == window; });
+}
+
+// The button is pressed by message: where two windows overlap, a click can land on the other.
+HWND OpenDialog(const GameProcess& game, int buttonId, const char* caption) {
+    PostMessageA(game.Item(buttonId), BM_CLICK, 0, 0);
+    const HWND dialog = game.WaitForWindow("#32770", caption);
+    if (dialog != nullptr) {
+        BringToFront(dialog);
+    }
+    return dialog;
+}
+
+// The selected item's text of a drop-down list in another process, asked of the list itself.
+std::string Selected(HWND dialog, int listId) {
+    char text[16] = {};
+    DWORD_PTR length = 0;
+    SendMessageTimeoutA(GetDlgItem(dialog, listId), WM_GETTEXT, sizeof text,
+                        reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, &length);
+    return text;
+}
+
+bool Checked(HWND dialog, int boxId) {
+    return SendDlgItemMessageA(dialog, boxId, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+// With the keyboard focus on a drop-down list: its first item, then `index` items down.
+void SelectWithKeys(int index) {
+    PressKey(VK_HOME);
+    for (int i = 0; i < index; ++i) {
+        PressKey(VK_DOWN);
+    }
+}
+
+// Closes a dialog with a key and waits for it to go.
+bool CloseWith(HWND dialog, WORD key) {
+    Raise(dialog);
+    PressKey(key);
+    return WaitUntil([&] { return !IsWindow(dialog); });
+}
+
+bool ExitsWithZero(const GameProcess& game) {
+    Raise(game.Main());
+    ClickWindow(game.Item(IDC_EXIT));
+    DWORD exitCode = 1;
+    return game.WaitForExit(exitCode) && exitCode == 0;
+}
+
+class ProcessFaultTest : public StoredSettingsTest {};
+
+// true: the wave files lie beside the game, but no device plays them; false: they are gone.
+class SoundFaultTest : public ProcessFaultTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(SoundFaultTest, WithSoundsOnAGameIsPlayedLostAndEndedWithoutAWordOrAWait) {
+    const bool wavesPresent = GetParam();
+    EXPECT_EQ(waveOutGetNumDevs(), 0u) << "the test prefix is meant to have no sound device";
+    StoreSetting("Sound Effects", "1");
+    StoreSetting("NumberOfGuesses", "1");
+    const GameFolder folder("zodedu.exe", "zodedu.HLP");
+    for (const char* wave : kWaveFiles) {
+        const std::string path = FolderOf(folder.ExePath()) + "\\" + wave;
+        if (!wavesPresent) {
+            DeleteFileA(path.c_str());
+        }
+        ASSERT_EQ(GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES, wavesPresent);
+    }
+
+    const GameProcess game(folder.ExePath()); // "first.wav"
+    ASSERT_NE(game.Main(), nullptr);
+    ASSERT_TRUE(Raise(game.Main()));
+    // One colour four times: with four different colours in the code, a row that loses.
+    for (int peg = 0; peg < 4; ++peg) {
+        ClickWindow(game.Item(IDC_COLOUR_BUTTON_FIRST));
+    }
+    const HWND lose = game.WaitForWindow("#32770", "Bang!!!"); // "lose.wav"
+    ASSERT_NE(lose, nullptr);
+    EXPECT_EQ(game.Windows().size(), 2u) << "nothing but the game and its lose dialog";
+    EXPECT_TRUE(CloseWith(lose, VK_RETURN));
+    EXPECT_TRUE(ExitsWithZero(game)); // "last.wav"
+}
+
+INSTANTIATE_TEST_SUITE_P(Sounds, SoundFaultTest, testing::Values(true, false),
+                         [](const testing::TestParamInfo<bool>& info) {
+                             return std::string(info.param ? "NoSoundDevice" : "NoWaveFiles");
+                         });
+
+// Opens the copy's Settings, finds the box showing `shown`, toggles it and stores that.
+void ToggleSounds(const GameProcess& game, bool shown) {
+    const HWND dialog = OpenDialog(game, IDC_SETTINGS, "Settings");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(Checked(dialog, IDC_SOUND_EFFECTS), shown);
+    PressKey(VK_SPACE);
+    EXPECT_TRUE(CloseWith(dialog, VK_RETURN));
+    EXPECT_EQ(StoredSetting("Sound Effects"), shown ? "0" : "1");
+}
+
+TEST_F(ProcessFaultTest, TwoCopiesChangingTheSettingsInTurnEachSeeTheOthersLatest) {
+    const GameFolder folder("zodedu.exe", "zodedu.HLP");
+    const GameProcess first(folder.ExePath());
+    const GameProcess second(folder.ExePath());
+    ASSERT_NE(first.Main(), nullptr);
+    ASSERT_NE(second.Main(), nullptr);
+
+    // The first copy lowers the guesses to 5 and deals; the second deals with them next time.
+    HWND dialog = OpenDialog(first, IDC_DIFFICULTY, "Difficulty");
+    ASSERT_NE(dialog, nullptr);
+    SelectWithKeys(4);
+    EXPECT_TRUE(CloseWith(dialog, VK_RETURN));
+    EXPECT_EQ(StoredSetting("NumberOfGuesses"), "5");
+    EXPECT_TRUE(WaitUntil([&] { return LabelsShown(first) == 5; }));
+    EXPECT_EQ(LabelsShown(second), 12) << "the game in play keeps its rows";
+    ASSERT_TRUE(Raise(second.Main()));
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([&] { return LabelsShown(second) == 5; }));
+
+    // The second copy shows that, and answers with 9 guesses, 3 minutes and duplicates.
+    dialog = OpenDialog(second, IDC_DIFFICULTY, "Difficulty");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(Selected(dialog, IDC_GUESSES), "5");
+    EXPECT_EQ(Selected(dialog, IDC_TIME_LIMIT), "15");
+    SelectWithKeys(8);
+    PressKey(VK_TAB);
+    SelectWithKeys(2);
+    PressKey(VK_TAB);
+    PressKey(VK_SPACE);
+    EXPECT_TRUE(CloseWith(dialog, VK_RETURN));
+    EXPECT_EQ(StoredSetting("NumberOfGuesses"), "9");
+    EXPECT_EQ(StoredSetting("TimeLimit"), "3");
+    EXPECT_EQ(StoredSetting("Duplicates"), "1");
+    EXPECT_TRUE(WaitUntil([&] { return LabelsShown(second) == 9; }));
+
+    // The first copy sees all three, takes the duplicates back, and its next game has 9 rows.
+    dialog = OpenDialog(first, IDC_DIFFICULTY, "Difficulty");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(Selected(dialog, IDC_GUESSES), "9");
+    EXPECT_EQ(Selected(dialog, IDC_TIME_LIMIT), "3");
+    EXPECT_TRUE(Checked(dialog, IDC_DUPLICATES));
+    PressKey(VK_TAB);
+    PressKey(VK_TAB);
+    PressKey(VK_SPACE);
+    EXPECT_TRUE(CloseWith(dialog, VK_RETURN));
+    EXPECT_EQ(StoredSetting("Duplicates"), "0");
+    EXPECT_TRUE(WaitUntil([&] { return LabelsShown(first) == 9; }));
+
+    // Sounds: on in one copy, seen and turned off in the other, seen off in the first.
+    ASSERT_NO_FATAL_FAILURE(ToggleSounds(first, false));
+    ASSERT_NO_FATAL_FAILURE(ToggleSounds(second, true));
+    dialog = OpenDialog(first, IDC_SETTINGS, "Settings");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(Checked(dialog, IDC_SOUND_EFFECTS));
+    EXPECT_TRUE(CloseWith(dialog, VK_ESCAPE));
+
+    // Three rows played in the first copy, then the second lowers the guesses to 2: the
+    // first copy's next click finds no free cell until it deals again.
+    ASSERT_TRUE(Raise(first.Main()));
+    for (int peg = 0; peg < 12; ++peg) {
+        ClickWindow(first.Item(IDC_COLOUR_BUTTON_FIRST + peg / 4)); // one colour a row: no win
+    }
+    EXPECT_TRUE(WaitUntil([&] { return ShowsPicture(first.Item(IDC_PEG_FIRST + 11)); }));
+    dialog = OpenDialog(second, IDC_DIFFICULTY, "Difficulty");
+    ASSERT_NE(dialog, nullptr);
+    SelectWithKeys(1);
+    EXPECT_TRUE(CloseWith(dialog, VK_RETURN));
+    EXPECT_EQ(StoredSetting("NumberOfGuesses"), "2");
+    ASSERT_TRUE(Raise(first.Main()));
+    ClickWindow(first.Item(IDC_COLOUR_BUTTON_FIRST + 5));
+    Settle(1500); // a tick or two repaints the board
+    EXPECT_FALSE(ShowsPicture(first.Item(IDC_PEG_FIRST + 12)));
+    EXPECT_EQ(first.WaitForWindow("#32770", nullptr, 500), nullptr) << "no result either";
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([&] { return LabelsShown(first) == 2; }));
+
+    EXPECT_TRUE(ExitsWithZero(first));
+    EXPECT_TRUE(ExitsWithZero(second));
+}
+
+} // namespace

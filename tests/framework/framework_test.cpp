@@ -1,0 +1,125 @@
+// The dialog framework's own rules: message tables searched most derived first, commands
+// matched by notification code and control id range, handlers that ask for default
+// processing; initialisation data applied record by record, in order, and never past the
+// end of the resource.
+#include "dialog.h"
+#include "framework_test_ids.h"
+#include "message_map.h"
+#include "modal_run.h"
+#include "wait.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace {
+
+class BaseTarget : public CCmdTarget {
+public:
+    std::vector<std::string> calls;
+
+protected:
+    void OnBaseTimer() { calls.push_back("base timer"); }
+    void OnBaseSize() { calls.push_back("base size"); }
+
+    const MessageMap* GetMessageMap() const override { return &messageMap; }
+    static const MessageMap messageMap;
+
+private:
+    static const MessageEntry messageEntries[];
+};
+
+const MessageEntry BaseTarget::messageEntries[] = {
+    OnMessage(WM_TIMER, Handler<&BaseTarget::OnBaseTimer>),
+    OnMessage(WM_SIZE, Handler<&BaseTarget::OnBaseSize>),
+};
+const MessageMap BaseTarget::messageMap = {&CCmdTarget::messageMap, messageEntries,
+                                           std::size(messageEntries)};
+
+class DerivedTarget : public BaseTarget {
+public:
+    bool passOn = false;
+
+protected:
+    void OnTimer() { calls.push_back("derived timer"); }
+    void OnColour(int colour) { calls.push_back("colour " + std::to_string(colour)); }
+    void OnDoubleClick() { calls.push_back("double-click"); }
+    bool OnPaintRequest() {
+        calls.push_back("paint request");
+        return !passOn;
+    }
+
+    const MessageMap* GetMessageMap() const override { return &messageMap; }
+    static const MessageMap messageMap;
+
+private:
+    static const MessageEntry messageEntries[];
+};
+
+const MessageEntry DerivedTarget::messageEntries[] = {
+    OnMessage(WM_TIMER, Handler<&DerivedTarget::OnTimer>),
+    OnCommand(BN_CLICKED, 1094, Handler<&DerivedTarget::OnColour, 2>),
+    {WM_COMMAND, BN_DOUBLECLICKED, 1092, 1097, Handler<&DerivedTarget::OnDoubleClick>},
+    OnMessage(WM_PAINT, Handler<&DerivedTarget::OnPaintRequest>),
+};
+const MessageMap DerivedTarget::messageMap = {&BaseTarget::messageMap, messageEntries,
+                                              std::size(messageEntries)};
+
+bool Send(CCmdTarget& target, UINT message, WPARAM wParam = 0) {
+    LRESULT result = -1;
+    return target.Dispatch({message, wParam, 0}, result);
+}
+
+} // namespace
+
+TEST(MessageMapTest, TheMostDerivedTableIsSearchedFirstThenItsBase) {
+    DerivedTarget target;
+    EXPECT_TRUE(Send(target, WM_TIMER));
+    EXPECT_TRUE(Send(target, WM_SIZE));
+    EXPECT_FALSE(Send(target, WM_MOVE));
+    EXPECT_EQ(target.calls, (std::vector<std::string>{"derived timer", "base size"}));
+}
+
+TEST(MessageMapTest, CommandsMatchByNotificationCodeAndControlRange) {
+    DerivedTarget target;
+    EXPECT_TRUE(Send(target, WM_COMMAND, MAKEWPARAM(1094, BN_CLICKED)));
+    EXPECT_FALSE(Send(target, WM_COMMAND, MAKEWPARAM(1095, BN_CLICKED)));
+    EXPECT_TRUE(Send(target, WM_COMMAND, MAKEWPARAM(1092, BN_DOUBLECLICKED)));
+    EXPECT_TRUE(Send(target, WM_COMMAND, MAKEWPARAM(1097, BN_DOUBLECLICKED)));
+    EXPECT_FALSE(Send(target, WM_COMMAND, MAKEWPARAM(1091, BN_DOUBLECLICKED)));
+    EXPECT_FALSE(Send(target, WM_COMMAND, MAKEWPARAM(1098, BN_DOUBLECLICKED)));
+    EXPECT_FALSE(Send(target, WM_COMMAND, MAKEWPARAM(1094, BN_SETFOCUS)));
+    EXPECT_EQ(target.calls, (std::vector<std::string>{"colour 2", "double-click", "double-click"}));
+}
+
+TEST(MessageMapTest, AHandlerReturningFalseAsksForDefaultProcessing) {
+    DerivedTarget target;
+    EXPECT_TRUE(Send(target, WM_PAINT));
+    target.passOn = true;
+    EXPECT_FALSE(Send(target, WM_PAINT));
+    EXPECT_EQ(target.calls, (std::vector<std::string>{"paint request", "paint request"}));
+}
+
+TEST(InitDataTest, RecordsAreAppliedInOrderAndNoneRunsPastTheResource) {
+    ModalRun run([] { return std::make_unique<CDialog>(IDD_TEST_INIT_DATA); });
+    const HWND dialog = WaitForDialog("Init data");
+    ASSERT_NE(dialog, nullptr);
+    const auto items = [&](int id, UINT count, UINT get) {
+        std::vector<std::string> texts;
+        const auto n = SendDlgItemMessageA(dialog, id, count, 0, 0);
+        for (LRESULT i = 0; i < n; ++i) {
+            std::array<char, 128> text{};
+            SendDlgItemMessageA(dialog, id, get, static_cast<WPARAM>(i),
+                                reinterpret_cast<LPARAM>(text.data()));
+            texts.emplace_back(text.data());
+        }
+        return texts;
+    };
+    EXPECT_EQ(items(IDC_TEST_COMBO, CB_GETCOUNT, CB_GETLBTEXT),
+              (std::vector<std::string>{"first", "second"}));
+    EXPECT_EQ(items(IDC_TEST_LIST, LB_GETCOUNT, LB_GETTEXT), (std::vector<std::string>{"list"}));
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+    EXPECT_EQ(run.Result(), IDCANCEL);
+}

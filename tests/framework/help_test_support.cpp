@@ -1,0 +1,160 @@
+// The help tests' requesting window, scratch files and window inspection.
+#include "help_test_support.h"
+
+#include "help_engine.h"
+#include "screen.h"
+#include "wait.h"
+
+#include <array>
+
+namespace {
+
+constexpr char kRequesterClass[] = "HelpTestRequester";
+constexpr char kHelpCaption[] = "Zodedu Help";
+
+std::string ProgramFolder() {
+    std::array<char, MAX_PATH> path{};
+    GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    std::string folder(path.data());
+    return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+BOOL CALLBACK CollectHelpWindow(HWND window, LPARAM found) {
+    if (TextOf(window) == kHelpCaption) {
+        reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK CountChild(HWND, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    EnumChildWindows(window, &CountChild, count);
+    return TRUE;
+}
+
+} // namespace
+
+ScratchFolder::ScratchFolder() {
+    std::array<char, MAX_PATH> temp{};
+    GetTempPathA(static_cast<DWORD>(temp.size()), temp.data());
+    path = std::string(temp.data()) + "help_test_" + std::to_string(GetCurrentProcessId()) + "_" +
+           std::to_string(GetTickCount());
+    CreateDirectoryA(path.c_str(), nullptr);
+}
+
+ScratchFolder::~ScratchFolder() {
+    for (const std::string& file : files) {
+        DeleteFileA(file.c_str());
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+std::string ScratchFolder::Write(const std::string& name, const std::string& content) {
+    const std::string file = path + "\\" + name;
+    const HANDLE handle = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle != INVALID_HANDLE_VALUE) {
+        DWORD written = 0;
+        WriteFile(handle, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+        CloseHandle(handle);
+        files.push_back(file);
+    }
+    return file;
+}
+
+ExclusiveLock::ExclusiveLock(const std::string& path)
+    : file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                       FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+
+ExclusiveLock::~ExclusiveLock() {
+    if (file != INVALID_HANDLE_VALUE) {
+        CloseHandle(file);
+    }
+}
+
+std::vector<HWND> HelpWindows() {
+    std::vector<HWND> found;
+    EnumThreadWindows(GetCurrentThreadId(), &CollectHelpWindow, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+HWND TextView(HWND help) { return GetWindow(help, GW_CHILD); }
+
+std::string ViewText(HWND help) {
+    const HWND view = TextView(help);
+    const auto length = static_cast<std::size_t>(SendMessageA(view, WM_GETTEXTLENGTH, 0, 0));
+    std::string text(length + 1, '\0');
+    const auto copied = static_cast<std::size_t>(
+        SendMessageA(view, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
+    text.resize(std::min(copied, length));
+    return text;
+}
+
+int CountThreadWindows() {
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+bool RichEditLoaded() { return GetModuleHandleA("riched20.dll") != nullptr; }
+
+std::string InstalledDocument() { return ProgramFolder() + "zodedu.HLP"; }
+
+std::string FileContent(const std::string& path) {
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return {};
+    }
+    std::string content(GetFileSize(file, nullptr), '\0');
+    DWORD read = 0;
+    ReadFile(file, content.data(), static_cast<DWORD>(content.size()), &read, nullptr);
+    CloseHandle(file);
+    content.resize(read);
+    return content;
+}
+
+void HelpTest::SetUp() {
+    WNDCLASSEXA requesterClass{};
+    requesterClass.cbSize = sizeof requesterClass;
+    if (GetClassInfoExA(GetModuleHandleA(nullptr), kRequesterClass, &requesterClass) == FALSE) {
+        requesterClass.lpfnWndProc = &DefWindowProcA;
+        requesterClass.hInstance = GetModuleHandleA(nullptr);
+        requesterClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+        requesterClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        requesterClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        requesterClass.lpszClassName = kRequesterClass;
+        ASSERT_NE(RegisterClassExA(&requesterClass), 0);
+    }
+    requester = CreateWindowExA(0, kRequesterClass, "Zodedu", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                150, 100, 400, 300, nullptr, nullptr, GetModuleHandleA(nullptr),
+                                nullptr);
+    ASSERT_NE(requester, nullptr);
+    Settle(30);
+    ASSERT_TRUE(HelpWindows().empty()) << "a help window was left over from an earlier test";
+}
+
+void HelpTest::TearDown() {
+    HelpEngineRequest(requester, InstalledDocument().c_str(), HELP_QUIT, 0);
+    if (requester != nullptr) {
+        DestroyWindow(requester);
+    }
+    PumpMessages();
+}
+
+bool HelpTest::Request(const std::string& path, UINT command) {
+    const bool succeeded = HelpEngineRequest(requester, path.c_str(), command, 0);
+    PumpMessages();
+    return succeeded;
+}
+
+HWND HelpTest::OnlyHelpWindow() {
+    const std::vector<HWND> windows = HelpWindows();
+    EXPECT_EQ(windows.size(), 1u);
+    return windows.size() == 1 ? windows.front() : nullptr;
+}

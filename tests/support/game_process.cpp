@@ -1,0 +1,59 @@
+// The game's folder is made under the temporary folder; its main window is the dialog
+// captioned with the program's name.
+#include "game_process.h"
+
+#include "wait.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace {
+
+std::string TestProgramFolder() {
+    std::array<char, MAX_PATH> path{};
+    GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    std::string folder(path.data());
+    return folder.substr(0, folder.find_last_of('\\'));
+}
+
+} // namespace
+
+GameFolder::GameFolder(const std::string& exeName, const std::string& helpName)
+    : exeName(exeName) {
+    std::array<char, MAX_PATH> temp{};
+    GetTempPathA(static_cast<DWORD>(temp.size()), temp.data());
+    static int serial = 0;
+    path = std::string(temp.data()) + "zodedu-e2e-" + std::to_string(GetCurrentProcessId()) +
+           "-" + std::to_string(++serial);
+    CreateDirectoryA(path.c_str(), nullptr);
+    const std::string game = TestProgramFolder() + "\\game\\";
+    Copy(game + "zodedu.exe", exeName);
+    for (const char* wave : {"first.wav", "last.wav", "win.wav", "lose.wav"}) {
+        Copy(game + wave, wave);
+    }
+    if (!helpName.empty()) {
+        Copy(game + "zodedu.HLP", helpName);
+    }
+}
+
+GameFolder::~GameFolder() {
+    for (const std::string& file : files) {
+        DeleteFileA(file.c_str());
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+void GameFolder::Copy(const std::string& from, const std::string& to) {
+    const std::string target = path + "\\" + to;
+    EXPECT_TRUE(CopyFileA(from.c_str(), target.c_str(), FALSE)) << from;
+    files.push_back(target);
+}
+
+GameProcess::GameProcess(const std::string& exePath) : program(Quoted(exePath)) {
+    if (!program.Started()) {
+        ADD_FAILURE() << "cannot start " << exePath << ": error " << program.StartError();
+        return;
+    }
+    mainWindow = program.WaitForWindow("#32770", "Zodedu", 10000);
+}

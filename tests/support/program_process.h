@@ -1,0 +1,43 @@
+// A program started as its own process, from its own folder as a player's shell starts it:
+// its windows, its end, its exit status. Also the benchmarks' way to start the game.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class ProgramProcess {
+public:
+    // commandLine: the program's path, quoted where it holds spaces, and its arguments.
+    explicit ProgramProcess(const std::string& commandLine);
+    // Ends a program still running: it is terminated with status 99.
+    ~ProgramProcess();
+    ProgramProcess(const ProgramProcess&) = delete;
+    ProgramProcess& operator=(const ProgramProcess&) = delete;
+
+    bool Started() const { return process.hProcess != nullptr; }
+    HANDLE Handle() const { return process.hProcess; }
+    // Why it did not start: GetLastError of CreateProcessA.
+    DWORD StartError() const { return startError; }
+    bool Running() const;
+    // Its visible top-level windows, in no order.
+    std::vector<HWND> Windows() const;
+    // The first of them matching the class and the caption (null = any) that is not `except`.
+    HWND FindWindow(const char* className, const char* caption, HWND except = nullptr) const;
+    HWND WaitForWindow(const char* className, const char* caption, DWORD timeoutMs,
+                       HWND except = nullptr) const;
+    // True when the process ended within the timeout; exitCode then holds its status.
+    bool WaitForExit(DWORD& exitCode, DWORD timeoutMs) const;
+    // Asks the window to close and waits; a program that does not end in time is terminated.
+    // False when it had to be.
+    bool Close(HWND window, DWORD timeoutMs = 5000);
+
+private:
+    PROCESS_INFORMATION process{};
+    DWORD startError = 0;
+};
+
+// A path quoted for a command line.
+std::string Quoted(const std::string& path);
+std::string ClassOf(HWND window);

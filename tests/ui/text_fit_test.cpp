@@ -1,0 +1,119 @@
+// Every text of the five dialogs fits its box at two pixels per dialog unit, each line as
+// written (no unplanned wrapping in the About texts), and the About version block opens
+// with the program's name and version.
+#include "about_dialog.h"
+#include "difficulty_dialog.h"
+#include "lose_dialog.h"
+#include "modal_run.h"
+#include "wait.h"
+#include "settings_dialog.h"
+#include "win_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+namespace {
+
+struct TextBox {
+    std::string text;
+    int lines;     // lines the text takes at the box's width
+    int fitsLines; // lines the box has room for
+};
+
+std::vector<HWND> Children(HWND dialog) {
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        children.push_back(child);
+    }
+    return children;
+}
+
+bool IsTextStatic(HWND control) {
+    std::array<char, 16> className{};
+    GetClassNameA(control, className.data(), static_cast<int>(className.size()));
+    return lstrcmpiA(className.data(), "Static") == 0 &&
+           (GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) == SS_LEFT;
+}
+
+// The text of a static control laid out as the control lays it out.
+TextBox Measure(HWND control) {
+    std::array<char, 512> text{};
+    GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
+    RECT box{};
+    GetClientRect(control, &box);
+    HDC dc = GetDC(control);
+    const auto font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+    const HGDIOBJ previous = SelectObject(dc, font);
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    RECT needed = box;
+    DrawTextA(dc, text.data(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    return {text.data(), (needed.bottom - needed.top) / metrics.tmHeight,
+            (box.bottom - box.top) / metrics.tmHeight};
+}
+
+struct Dialog {
+    const char* caption;
+    ModalRun::Factory make;
+};
+
+} // namespace
+
+TEST(TextFitTest, EveryTextFitsItsBox) {
+    const Dialog dialogs[] = {
+        {"Bang!!!",
+         [] {
+             return std::make_unique<LoseDialog>(std::array{0, 1, 2, 3});
+         }},
+        {"Phew!!!", [] { return std::make_unique<WinDialog>(); }},
+        {"About Zodedu", [] { return std::make_unique<AboutDialog>(); }},
+        {"Difficulty", [] { return std::make_unique<DifficultyDialog>(); }},
+        {"Settings", [] { return std::make_unique<SettingsDialog>(); }},
+    };
+    for (const Dialog& dialog : dialogs) {
+        ModalRun run(dialog.make);
+        const HWND window = WaitForDialog(dialog.caption);
+        ASSERT_NE(window, nullptr) << dialog.caption;
+        RECT units{0, 0, 4, 8};
+        MapDialogRect(window, &units);
+        ASSERT_EQ(units.right, 8) << "the tests' display must give 2 pixels per unit";
+        ASSERT_EQ(units.bottom, 16) << "the tests' display must give 2 pixels per unit";
+        for (HWND control : Children(window)) {
+            if (!IsTextStatic(control)) {
+                continue;
+            }
+            const TextBox box = Measure(control);
+            EXPECT_LE(box.lines, box.fitsLines) << dialog.caption << ": \"" << box.text << "\"";
+        }
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        EXPECT_EQ(run.Result(), IDCANCEL);
+    }
+}
+
+TEST(TextFitTest, AboutTextsBreakOnlyWhereWrittenAndOpenWithTheVersion) {
+    ModalRun run([] { return std::make_unique<AboutDialog>(); });
+    const HWND window = WaitForDialog("About Zodedu");
+    ASSERT_NE(window, nullptr);
+    std::vector<TextBox> texts;
+    for (HWND control : Children(window)) {
+        if (IsTextStatic(control)) {
+            texts.push_back(Measure(control));
+        }
+    }
+    ASSERT_EQ(texts.size(), 3U); // version block, address block, distribution notice
+    EXPECT_EQ(texts[0].text.rfind("Zodedu Version 1.00\n", 0), 0U) << texts[0].text;
+    EXPECT_EQ(std::count(texts[1].text.begin(), texts[1].text.end(), '\n'), 3)
+        << "the address block has four lines";
+    for (const TextBox& box : texts) {
+        const auto written = std::count(box.text.begin(), box.text.end(), '\n') + 1;
+        EXPECT_EQ(box.lines, written) << box.text;
+    }
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(run.Result(), IDCANCEL);
+}
