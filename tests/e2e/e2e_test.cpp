@@ -54,9 +54,7 @@ protected:
         WaitUntil(
             [&] {
                 for (HWND window : game.Windows()) {
-                    std::array<char, 16> name{};
-                    GetClassNameA(window, name.data(), static_cast<int>(name.size()));
-                    if (std::string(name.data()) != "#32770") {
+                    if (ClassOf(window) != "#32770") {
                         found = window;
                         return true;
                     }
@@ -91,6 +89,19 @@ TEST_F(GameEndToEnd, StartsCentredWithTheClockRunningAndPegsFollowClicks) {
     EXPECT_TRUE(WaitUntil([&] { return ShowsPicture(game.Item(IDC_PEG_FIRST + 1)); }));
     EXPECT_TRUE(ShowsPicture(game.Item(IDC_PEG_FIRST)));
     EXPECT_FALSE(ShowsPicture(game.Item(IDC_PEG_FIRST + 2)));
+}
+
+TEST_F(GameEndToEnd, ADoubleClickOnAColourEntersItTwice) {
+    GameFolder folder("zodedu.exe", "zodedu.HLP");
+    GameProcess game(folder.ExePath());
+    ASSERT_NE(game.Main(), nullptr);
+    BringToFront(game.Main());
+
+    DoubleClickWindow(game.Item(IDC_COLOUR_BUTTON_FIRST + 3));
+    EXPECT_TRUE(WaitUntil([&] { return ShowsPicture(game.Item(IDC_PEG_FIRST + 1)); }));
+    EXPECT_TRUE(ShowsPicture(game.Item(IDC_PEG_FIRST)));
+    Settle();
+    EXPECT_FALSE(ShowsPicture(game.Item(IDC_PEG_FIRST + 2))) << "a third peg";
 }
 
 TEST_F(GameEndToEnd, EscapeAndEnterDealANewGame) {

@@ -66,11 +66,9 @@ BOOL CALLBACK MatchControl(HWND control, LPARAM lParam) {
 
 BOOL CALLBACK MatchDialog(HWND window, LPARAM lParam) {
     auto* search = reinterpret_cast<DialogSearch*>(lParam);
-    std::array<char, 16> className{};
-    GetClassNameA(window, className.data(), static_cast<int>(className.size()));
     std::string caption = TextOf(window);
     caption.erase(caption.find_last_not_of(' ') + 1); // NSIS ends its captions with a space
-    if (!IsWindowVisible(window) || std::string(className.data()) != "#32770" ||
+    if (!IsWindowVisible(window) || ClassOf(window) != "#32770" ||
         caption != search->caption) {
         return TRUE;
     }

@@ -72,10 +72,27 @@ void ClickAt(POINT point) {
     Settle(50);
 }
 
-void ClickWindow(HWND window) {
+namespace {
+
+POINT Middle(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
-    ClickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+} // namespace
+
+void ClickWindow(HWND window) {
+    ClickAt(Middle(window));
+}
+
+void DoubleClickWindow(HWND window) {
+    const POINT middle = Middle(window);
+    SendMouse(middle,
+              {MOUSEEVENTF_MOVE, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN,
+               MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN,
+               MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP});
+    Settle(50);
 }
 
 bool ClickCloseBox(HWND window) {

@@ -18,6 +18,8 @@ void KeyUp(WORD key);
 void ClickAt(POINT point);
 // A left click in the middle of a window (a button, a check box).
 void ClickWindow(HWND window);
+// Two left clicks there in one go, well within the double-click time.
+void DoubleClickWindow(HWND window);
 // A left click on the window's close box in its caption; false when it has none.
 bool ClickCloseBox(HWND window);
 // Makes the window the foreground one, so that keys reach it.

@@ -3,14 +3,15 @@
 #include "game_session.h"
 
 #include "main_window.h"
+#include "program_process.h"
 #include "resource.h"
+#include "screen.h"
 #include "wait.h"
 #include "win_app.h"
 
 #include <gtest/gtest.h>
 
 #include <ctime>
-#include <cstring>
 #include <memory>
 
 namespace {
@@ -47,11 +48,7 @@ struct FoundDialog {
 
 BOOL CALLBACK MatchDialog(HWND window, LPARAM lParam) {
     auto* found = reinterpret_cast<FoundDialog*>(lParam);
-    char className[16] = {};
-    char caption[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    GetWindowTextA(window, caption, sizeof caption);
-    if (std::strcmp(className, "#32770") == 0 && std::strcmp(caption, found->caption) == 0 &&
+    if (ClassOf(window) == "#32770" && TextOf(window) == found->caption &&
         IsWindowVisible(window)) {
         found->window = window;
         ++found->count;
@@ -60,9 +57,7 @@ BOOL CALLBACK MatchDialog(HWND window, LPARAM lParam) {
 }
 
 BOOL CALLBACK EndEveryDialog(HWND window, LPARAM) {
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::strcmp(className, "#32770") == 0) {
+    if (ClassOf(window) == "#32770") {
         EndDialog(window, IDCANCEL);
     }
     return TRUE;

@@ -6,6 +6,7 @@
 #include "input.h"
 #include "resource.h"
 #include "settings_store.h"
+#include "program_process.h"
 #include "screen.h"
 #include "wait.h"
 
@@ -27,12 +28,6 @@ constexpr NamedKey kKeys[] = {{VK_ESCAPE, "Escape"}, {VK_RETURN, "Enter"}, {VK_S
 
 // The mnemonics of the game's buttons and boxes; Exit's (X) comes a quarter as often.
 constexpr char kMnemonics[] = "DSAHNECDSAHNECDSAHNECDSAHNECX";
-
-std::string ClassOf(HWND window) {
-    std::array<char, 32> name{};
-    GetClassNameA(window, name.data(), static_cast<int>(name.size()));
-    return name.data();
-}
 
 bool IsGameDialog(HWND window, const char* caption) {
     return ClassOf(window) == "#32770" && Caption(window) == caption;
