@@ -2,7 +2,7 @@
 // stored settings shown, "&Easiest", and what OK and Cancel store.
 #include "difficulty_dialog.h"
 
-#include "modal_run.h"
+#include "modal_dialog_test.h"
 #include "input.h"
 #include "resource.h"
 #include "screen.h"
@@ -15,16 +15,10 @@
 
 namespace {
 
-class DifficultyDialogTest : public StoredSettingsTest {
+class DifficultyDialogTest : public ModalDialogTest {
 protected:
     void Open() {
-        run = std::make_unique<ModalRun>([] { return std::make_unique<DifficultyDialog>(); });
-        dialog = WaitForDialog("Difficulty");
-        ASSERT_NE(dialog, nullptr);
-    }
-    void TearDown() override {
-        run.reset();
-        StoredSettingsTest::TearDown();
+        ModalDialogTest::Open([] { return std::make_unique<DifficultyDialog>(); }, "Difficulty");
     }
 
     std::string Text(int id) const {
@@ -63,9 +57,6 @@ protected:
         StoreSetting("Duplicates", duplicates);
         StoreSetting("TimeLimit", minutes);
     }
-
-    std::unique_ptr<ModalRun> run;
-    HWND dialog = nullptr;
 };
 
 std::vector<std::string> Numbers(int last) {

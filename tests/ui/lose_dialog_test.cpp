@@ -2,7 +2,7 @@
 // corner, a repeated colour twice, and all four back after anything wiped them.
 #include "lose_dialog.h"
 
-#include "modal_run.h"
+#include "modal_dialog_test.h"
 #include "resource.h"
 #include "screen.h"
 #include "wait.h"
@@ -14,17 +14,11 @@ namespace {
 
 constexpr int kPegSize = 25;
 
-class LoseDialogTest : public StoredSettingsTest {
+class LoseDialogTest : public ModalDialogTest {
 protected:
     void SetUp() override {
-        StoredSettingsTest::SetUp();
-        run = std::make_unique<ModalRun>([this] { return std::make_unique<LoseDialog>(code); });
-        dialog = WaitForDialog("Bang!!!");
-        ASSERT_NE(dialog, nullptr);
-    }
-    void TearDown() override {
-        run.reset();
-        StoredSettingsTest::TearDown();
+        ModalDialogTest::SetUp();
+        Open([this] { return std::make_unique<LoseDialog>(code); }, "Bang!!!");
     }
 
     POINT PegCorner(int position) const {
@@ -49,8 +43,6 @@ protected:
 
     // Green, red, green, magenta: a repeated colour, and no two neighbours alike.
     std::array<ColourIndex, PEG_COUNT> code{2, 0, 2, 5};
-    std::unique_ptr<ModalRun> run;
-    HWND dialog = nullptr;
 };
 
 } // namespace

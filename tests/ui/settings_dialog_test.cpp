@@ -2,7 +2,7 @@
 // it (zero or not), Alt+S toggles it, OK stores its state, Cancel stores nothing.
 #include "settings_dialog.h"
 
-#include "modal_run.h"
+#include "modal_dialog_test.h"
 #include "input.h"
 #include "resource.h"
 #include "screen.h"
@@ -13,22 +13,13 @@
 
 namespace {
 
-class SettingsDialogTest : public StoredSettingsTest {
+class SettingsDialogTest : public ModalDialogTest {
 protected:
     void Open() {
-        run = std::make_unique<ModalRun>([] { return std::make_unique<SettingsDialog>(); });
-        dialog = WaitForDialog("Settings");
-        ASSERT_NE(dialog, nullptr);
-    }
-    void TearDown() override {
-        run.reset();
-        StoredSettingsTest::TearDown();
+        ModalDialogTest::Open([] { return std::make_unique<SettingsDialog>(); }, "Settings");
     }
     UINT Box() const { return IsDlgButtonChecked(dialog, IDC_SOUND_EFFECTS); }
     UINT BoxOnce(UINT expected) const { return Awaited([this] { return Box(); }, expected); }
-
-    std::unique_ptr<ModalRun> run;
-    HWND dialog = nullptr;
 };
 
 } // namespace
