@@ -13,21 +13,12 @@ constexpr char kPreviousProcProperty[] = "ZodeduColoursPreviousProc";
 
 class DialogColours {
 public:
-    ~DialogColours() {
-        if (brush != nullptr) {
-            DeleteObject(brush);
-        }
-    }
-
     bool Set(COLORREF newBackground, COLORREF newText) {
         const HBRUSH newBrush = CreateSolidBrush(newBackground);
         if (newBrush == nullptr) {
             return false;
         }
-        if (brush != nullptr) {
-            DeleteObject(brush);
-        }
-        brush = newBrush;
+        brush.Reset(newBrush);
         background = newBackground;
         text = newText;
         return true;
@@ -43,18 +34,18 @@ public:
         default:
             return false;
         }
-        if (brush == nullptr) {
+        if (!brush) {
             return false;
         }
         const auto dc = reinterpret_cast<HDC>(wParam);
         SetBkColor(dc, background);
         SetTextColor(dc, text);
-        answer = reinterpret_cast<LRESULT>(brush);
+        answer = reinterpret_cast<LRESULT>(brush.Get());
         return true;
     }
 
 private:
-    HBRUSH brush = nullptr;
+    GdiObject<HBRUSH> brush;
     COLORREF background = 0;
     COLORREF text = 0;
 };
@@ -101,9 +92,3 @@ bool AnswerDialogColourRequest(UINT message, WPARAM wParam, LRESULT& answer) {
 
 PlatformDialogColours::PlatformDialogColours()
     : hook(SetWindowsHookExA(WH_CBT, CbtHook, nullptr, GetCurrentThreadId())) {}
-
-PlatformDialogColours::~PlatformDialogColours() {
-    if (hook != nullptr) {
-        UnhookWindowsHookEx(hook);
-    }
-}
