@@ -8,6 +8,7 @@
 #include "modal_owner.h"
 #include "reflection.h"
 #include "win_app.h"
+#include "window_object.h"
 
 #include <string>
 
@@ -188,14 +189,15 @@ void CDialog::WinHelp(ULONG_PTR data, UINT command) {
 }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    CDialog* self;
     if (message == WM_INITDIALOG) {
-        self = reinterpret_cast<CDialog*>(lParam);
-        SetWindowLongPtrA(window, DWLP_USER, lParam);
-        self->window = window;
-    } else {
-        self = reinterpret_cast<CDialog*>(GetWindowLongPtrA(window, DWLP_USER));
+        auto* const creating = reinterpret_cast<CDialog*>(lParam);
+        if (!AttachObject(window, creating)) {
+            ::EndDialog(window, -1); // no object would ever hear of the dialog
+            return FALSE;
+        }
+        creating->window = window;
     }
+    CDialog* const self = AttachedObject<CDialog>(window);
     // Before initialisation, and for the message being passed to Default(), the dialog
     // manager does its own work.
     if (self == nullptr || message == self->defaultFor) {
@@ -227,6 +229,7 @@ INT_PTR CDialog::HandleMessage(const Message& message) {
         if (CWinApp* app = CWinApp::Current(); app != nullptr && app->mainWindow == this) {
             app->mainWindow = nullptr;
         }
+        DetachObject(window);
         window = nullptr;
     }
     return answer;

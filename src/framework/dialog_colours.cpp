@@ -9,6 +9,9 @@
 
 namespace {
 
+// The caught window's own procedure, in a property of its own rather than as the window's
+// attached object: a dialog of the program opened while the box is up (the lose dialog, when
+// the clock runs out) is caught too, and has its object attached.
 constexpr char kPreviousProcProperty[] = "ZodeduColoursPreviousProc";
 
 class DialogColours {
