@@ -82,10 +82,9 @@ INT_PTR CDialog::DoModal() {
 
 void CDialog::EndDialog(int result) { ::EndDialog(window, result); }
 
-bool CDialog::UpdateData(bool fromControls) {
+void CDialog::UpdateData(bool fromControls) {
     CDataExchange exchange(window, fromControls);
     DataExchange(exchange);
-    return true;
 }
 
 void CDialog::DataExchange(CDataExchange&) {}
@@ -98,9 +97,8 @@ bool CDialog::OnInitDialog() {
 }
 
 void CDialog::OnOK() {
-    if (UpdateData(true)) {
-        EndDialog(IDOK);
-    }
+    UpdateData(true);
+    EndDialog(IDOK);
 }
 
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
