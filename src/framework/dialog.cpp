@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr WORD kDialogInitType = 240;
 // List-filling messages as the initialisation data writes them, and what they mean here.
 constexpr WORD kStoredListBoxAdd = 0x0401;
 constexpr WORD kStoredComboBoxAdd = 0x0403;
@@ -125,7 +124,7 @@ void CDialog::CentreWindow() {
 void CDialog::ApplyInitData() {
     const HMODULE module = GetModuleHandleA(nullptr);
     const HRSRC resource =
-        FindResourceA(module, MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(kDialogInitType));
+        FindResourceA(module, MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(RT_DIALOG_INIT));
     if (resource == nullptr) {
         return;
     }
