@@ -66,13 +66,14 @@ void DisplayPass(int passes) {
     OnWindowThread([&] {
         const HWND window = mainWindow->Handle();
         KillTimer(window, mainWindow->timerId); // only the bench draws
-        GameState& state = mainWindow->state;
-        state.code = {0, 1, 2, 3};
+        GameState& state = GameStateTestAccess::StateOf(*mainWindow);
+        GameStateTestAccess::Code(state) = {0, 1, 2, 3};
+        // Never the code: every row complete, none won.
         for (int cell = 0; cell < CELL_COUNT; ++cell) {
-            state.board[cell] = 4 + cell % 2; // never the code: every row complete, none won
+            GameStateTestAccess::Board(state)[cell] = 4 + cell % 2;
         }
-        std::copy_n("112107", 7, state.clockText.begin());
-        std::copy_n("1454", 5, state.remainText.begin());
+        std::copy_n("112107", 7, GameStateTestAccess::ClockText(state).begin());
+        std::copy_n("1454", 5, GameStateTestAccess::RemainText(state).begin());
         const std::vector<PlacedPicture> placed = PlacePass(window);
         const std::function<void()> kinds[3] = {
             [&] { UpdateDisplay(window, state); },
@@ -127,7 +128,9 @@ void ClickToPeg(int clicks) {
     // A new game through New Game, then a code that dark red and magenta never match.
     PostMessageA(window, WM_COMMAND, IDC_NEW_GAME, 0);
     Sleep(300);
-    OnWindowThread([] { mainWindow->state.code = {0, 1, 2, 3}; });
+    OnWindowThread([] {
+        GameStateTestAccess::Code(GameStateTestAccess::StateOf(*mainWindow)) = {0, 1, 2, 3};
+    });
     clicks = std::min(clicks, kFloorCell - 3); // rows 1 to 11 only: no game ends
     POINT floorMiddle = PegPicture(kFloorCell, 0).at;
     floorMiddle.x += 12;

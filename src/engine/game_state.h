@@ -16,6 +16,9 @@ struct Outcome {
     bool lost;
 };
 
+struct TimeOfDay;
+struct TickResult;
+
 class GameState {
 public:
     // seed: the millisecond tick count in the program, a fixed value in tests.
@@ -32,8 +35,26 @@ public:
     void RecordLoss();
     int WinPercent() const;
     bool IsRowComplete(int row) const;
+    // While a result dialog is up: that game has been counted, whatever the clock says.
+    void SetResultShowing(bool showing) { resultShowing = showing ? 1 : 0; }
 
-    // The game record. Public: the display pass reads it and tests set the code.
+    // The game record, for the display pass.
+    const std::array<ColourIndex, CELL_COUNT>& Board() const { return board; }
+    const std::array<ColourIndex, PEG_COUNT>& Code() const { return code; }
+    int GamesPlayed() const { return gamesPlayed; }
+    int GamesWon() const { return gamesWon; }
+    const std::array<char, 7>& ClockText() const { return clockText; }
+    const std::array<char, 5>& RemainText() const { return remainText; }
+    std::int64_t GameStart() const { return gameStart; }
+    int ResultShowing() const { return resultShowing; }
+
+private:
+    // The clock tick (game_clock.h) writes the clock texts.
+    friend TickResult Tick(GameState& state, std::int64_t now, TimeOfDay local, int limitMinutes);
+    friend struct GameStateTestAccess;
+
+    int NextRandom();
+
     std::array<ColourIndex, CELL_COUNT> board;
     std::array<ColourIndex, PEG_COUNT> code;
     int gamesPlayed = 0, gamesWon = 0;
@@ -41,9 +62,20 @@ public:
     std::array<char, 5> remainText; // four digits + NUL
     std::int64_t gameStart = 0;     // 64-bit: a 32-bit time overflows in 2038
     int resultShowing = 0;
-
-private:
-    int NextRandom();
-
     std::uint32_t randomState;
+};
+
+// The one way for tests and benchmarks to set up what no deal or play would give: a chosen
+// code or board, a moved start time, a scoreboard or clock text set by hand. Also reaches the
+// game of a window that keeps one privately, when that window names this its friend. The game
+// itself never uses it.
+struct GameStateTestAccess {
+    static std::array<ColourIndex, CELL_COUNT>& Board(GameState& state) { return state.board; }
+    static std::array<ColourIndex, PEG_COUNT>& Code(GameState& state) { return state.code; }
+    static int& GamesPlayed(GameState& state) { return state.gamesPlayed; }
+    static std::array<char, 7>& ClockText(GameState& state) { return state.clockText; }
+    static std::array<char, 5>& RemainText(GameState& state) { return state.remainText; }
+    static std::int64_t& GameStart(GameState& state) { return state.gameStart; }
+
+    template <class Owner> static GameState& StateOf(Owner& owner) { return owner.state; }
 };

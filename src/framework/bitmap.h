@@ -2,17 +2,12 @@
 // and deletes it when it goes or when another is loaded in its place.
 #pragma once
 
+#include "win32_handles.h"
+
 #include <windows.h>
 
 class CBitmap {
 public:
-    CBitmap() = default;
-    ~CBitmap();
-    CBitmap(CBitmap&& other) noexcept;
-    CBitmap& operator=(CBitmap&& other) noexcept;
-    CBitmap(const CBitmap&) = delete;
-    CBitmap& operator=(const CBitmap&) = delete;
-
     // Load a bitmap resource of the program's module, by name or by number (low 16 bits);
     // any bitmap held is deleted first. False, and empty, when there is no such resource.
     bool LoadBitmap(const char* name);
@@ -20,13 +15,13 @@ public:
 
     void DeleteObject();
 
-    HBITMAP Handle() const { return bitmap; }
-    bool IsEmpty() const { return bitmap == nullptr; }
+    HBITMAP Handle() const { return bitmap.Get(); }
+    bool IsEmpty() const { return !bitmap; }
     // Width and height in pixels; 0 x 0 when empty.
     SIZE Size() const;
 
 private:
     bool Load(LPCSTR resource);
 
-    HBITMAP bitmap = nullptr;
+    GdiObject<HBITMAP> bitmap;
 };

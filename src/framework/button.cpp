@@ -1,12 +1,8 @@
-// CButton: subclassing through GWLP_WNDPROC; the object is found from the window through
-// a window property, and lets go of the control when the control is destroyed.
+// CButton: subclassing through GWLP_WNDPROC; the object is attached to the control it binds,
+// and lets go of the control when the control is destroyed.
 #include "button.h"
 
-namespace {
-
-constexpr const char* kObjectProperty = "Zodedu.CButton";
-
-} // namespace
+#include "window_object.h"
 
 CButton::~CButton() {
     UnsubclassWindow();
@@ -21,8 +17,7 @@ bool CButton::SubclassDlgItem(int controlId, HWND parent) {
         return true;
     }
     UnsubclassWindow();
-    if (GetPropA(control, kObjectProperty) != nullptr ||
-        !SetPropA(control, kObjectProperty, this)) {
+    if (AttachedObject<CButton>(control) != nullptr || !AttachObject(control, this)) {
         return false; // another object holds it already
     }
     window = control;
@@ -40,7 +35,7 @@ void CButton::UnsubclassWindow() {
         if (GetWindowLongPtrA(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&SubclassProc)) {
             SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
         }
-        RemovePropA(window, kObjectProperty);
+        DetachObject(window);
     }
     window = nullptr;
     previous = nullptr;
@@ -55,7 +50,7 @@ LRESULT CButton::Default(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK CButton::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = static_cast<CButton*>(GetPropA(window, kObjectProperty));
+    auto* self = AttachedObject<CButton>(window);
     if (self == nullptr || self->window != window) {
         return DefWindowProcA(window, message, wParam, lParam);
     }

@@ -2,45 +2,33 @@
 // a memory device context, an object selected into a context, a moved viewport origin.
 #pragma once
 
+#include "unique_handle.h"
+
 #include <windows.h>
 
-// GetDC / ReleaseDC.
-class WindowDC {
+// GetDC / ReleaseDC, which needs the window the context came from.
+struct WindowDCTraits {
+    using Handle = HDC;
+    HWND window = nullptr;
+    static HDC Invalid() { return nullptr; }
+    void Close(HDC dc) const { ReleaseDC(window, dc); }
+};
+
+class WindowDC : public UniqueHandle<WindowDCTraits> {
 public:
-    explicit WindowDC(HWND window) : window(window), dc(GetDC(window)) {}
-    ~WindowDC() {
-        if (dc != nullptr) {
-            ReleaseDC(window, dc);
-        }
-    }
-    WindowDC(const WindowDC&) = delete;
-    WindowDC& operator=(const WindowDC&) = delete;
-
-    HDC Get() const { return dc; }
-    explicit operator bool() const { return dc != nullptr; }
-
-private:
-    HWND window;
-    HDC dc;
+    explicit WindowDC(HWND window) : UniqueHandle(GetDC(window), WindowDCTraits{window}) {}
 };
 
 // CreateCompatibleDC / DeleteDC.
-class MemoryDC {
+struct MemoryDCTraits {
+    using Handle = HDC;
+    static HDC Invalid() { return nullptr; }
+    static void Close(HDC dc) { DeleteDC(dc); }
+};
+
+class MemoryDC : public UniqueHandle<MemoryDCTraits> {
 public:
-    explicit MemoryDC(HDC compatibleWith) : dc(CreateCompatibleDC(compatibleWith)) {}
-    ~MemoryDC() {
-        if (dc != nullptr) {
-            DeleteDC(dc);
-        }
-    }
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
-
-    HDC Get() const { return dc; }
-    explicit operator bool() const { return dc != nullptr; }
-
-private:
-    HDC dc;
+    explicit MemoryDC(HDC compatibleWith) : UniqueHandle(CreateCompatibleDC(compatibleWith)) {}
 };
 
 // SelectObject, and the earlier object selected back at the end.

@@ -8,12 +8,12 @@
 #include "modal_owner.h"
 #include "reflection.h"
 #include "win_app.h"
+#include "window_object.h"
 
 #include <string>
 
 namespace {
 
-constexpr WORD kDialogInitType = 240;
 // List-filling messages as the initialisation data writes them, and what they mean here.
 constexpr WORD kStoredListBoxAdd = 0x0401;
 constexpr WORD kStoredComboBoxAdd = 0x0403;
@@ -81,10 +81,9 @@ INT_PTR CDialog::DoModal() {
 
 void CDialog::EndDialog(int result) { ::EndDialog(window, result); }
 
-bool CDialog::UpdateData(bool fromControls) {
+void CDialog::UpdateData(bool fromControls) {
     CDataExchange exchange(window, fromControls);
     DataExchange(exchange);
-    return true;
 }
 
 void CDialog::DataExchange(CDataExchange&) {}
@@ -97,9 +96,8 @@ bool CDialog::OnInitDialog() {
 }
 
 void CDialog::OnOK() {
-    if (UpdateData(true)) {
-        EndDialog(IDOK);
-    }
+    UpdateData(true);
+    EndDialog(IDOK);
 }
 
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
@@ -126,7 +124,7 @@ void CDialog::CentreWindow() {
 void CDialog::ApplyInitData() {
     const HMODULE module = GetModuleHandleA(nullptr);
     const HRSRC resource =
-        FindResourceA(module, MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(kDialogInitType));
+        FindResourceA(module, MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(RT_DIALOG_INIT));
     if (resource == nullptr) {
         return;
     }
@@ -188,14 +186,15 @@ void CDialog::WinHelp(ULONG_PTR data, UINT command) {
 }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    CDialog* self;
     if (message == WM_INITDIALOG) {
-        self = reinterpret_cast<CDialog*>(lParam);
-        SetWindowLongPtrA(window, DWLP_USER, lParam);
-        self->window = window;
-    } else {
-        self = reinterpret_cast<CDialog*>(GetWindowLongPtrA(window, DWLP_USER));
+        auto* const creating = reinterpret_cast<CDialog*>(lParam);
+        if (!AttachObject(window, creating)) {
+            ::EndDialog(window, -1); // no object would ever hear of the dialog
+            return FALSE;
+        }
+        creating->window = window;
     }
+    CDialog* const self = AttachedObject<CDialog>(window);
     // Before initialisation, and for the message being passed to Default(), the dialog
     // manager does its own work.
     if (self == nullptr || message == self->defaultFor) {
@@ -227,6 +226,7 @@ INT_PTR CDialog::HandleMessage(const Message& message) {
         if (CWinApp* app = CWinApp::Current(); app != nullptr && app->mainWindow == this) {
             app->mainWindow = nullptr;
         }
+        DetachObject(window);
         window = nullptr;
     }
     return answer;

@@ -21,8 +21,9 @@ public:
     HWND Handle() const { return window; }
     void EndDialog(int result);
 
-    // Moves data between members and controls; false stops an OK.
-    bool UpdateData(bool fromControls);
+    // Moves data between members and controls. Selected indices and check states always
+    // transfer, so the exchange has no failure to report and an OK always ends the dialog.
+    void UpdateData(bool fromControls);
 
     // Asks the help engine for help on the help file (cancel mode, wait cursor, and
     // the "Failed to launch help." box when the engine fails).

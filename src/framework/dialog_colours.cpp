@@ -9,25 +9,19 @@
 
 namespace {
 
+// The caught window's own procedure, in a property of its own rather than as the window's
+// attached object: a dialog of the program opened while the box is up (the lose dialog, when
+// the clock runs out) is caught too, and has its object attached.
 constexpr char kPreviousProcProperty[] = "ZodeduColoursPreviousProc";
 
 class DialogColours {
 public:
-    ~DialogColours() {
-        if (brush != nullptr) {
-            DeleteObject(brush);
-        }
-    }
-
     bool Set(COLORREF newBackground, COLORREF newText) {
         const HBRUSH newBrush = CreateSolidBrush(newBackground);
         if (newBrush == nullptr) {
             return false;
         }
-        if (brush != nullptr) {
-            DeleteObject(brush);
-        }
-        brush = newBrush;
+        brush.Reset(newBrush);
         background = newBackground;
         text = newText;
         return true;
@@ -43,18 +37,18 @@ public:
         default:
             return false;
         }
-        if (brush == nullptr) {
+        if (!brush) {
             return false;
         }
         const auto dc = reinterpret_cast<HDC>(wParam);
         SetBkColor(dc, background);
         SetTextColor(dc, text);
-        answer = reinterpret_cast<LRESULT>(brush);
+        answer = reinterpret_cast<LRESULT>(brush.Get());
         return true;
     }
 
 private:
-    HBRUSH brush = nullptr;
+    GdiObject<HBRUSH> brush;
     COLORREF background = 0;
     COLORREF text = 0;
 };
@@ -101,9 +95,3 @@ bool AnswerDialogColourRequest(UINT message, WPARAM wParam, LRESULT& answer) {
 
 PlatformDialogColours::PlatformDialogColours()
     : hook(SetWindowsHookExA(WH_CBT, CbtHook, nullptr, GetCurrentThreadId())) {}
-
-PlatformDialogColours::~PlatformDialogColours() {
-    if (hook != nullptr) {
-        UnhookWindowsHookEx(hook);
-    }
-}

@@ -4,6 +4,8 @@
 // lives only as long as the box.
 #pragma once
 
+#include "win32_handles.h"
+
 #include <windows.h>
 
 // Replaces any earlier colours. False when the brush cannot be made (the dialogs then keep
@@ -20,10 +22,9 @@ bool AnswerDialogColourRequest(UINT message, WPARAM wParam, LRESULT& answer);
 class PlatformDialogColours {
 public:
     PlatformDialogColours();
-    ~PlatformDialogColours();
     PlatformDialogColours(const PlatformDialogColours&) = delete;
     PlatformDialogColours& operator=(const PlatformDialogColours&) = delete;
 
 private:
-    HHOOK hook;
+    WindowsHook hook;
 };

@@ -1,6 +1,7 @@
-// Reading a help document: a scoped file handle, checks on what kind of file it is, and the
-// rich text signature.
+// Reading a help document: checks on what kind of file it is, and the rich text signature.
 #include "help_document.h"
+
+#include "win32_handles.h"
 
 #include <windows.h>
 
@@ -12,26 +13,11 @@ namespace {
 constexpr DWORD kMaxDocumentBytes = 8 * 1024 * 1024;
 constexpr char kRichTextSignature[] = "{\\rtf";
 
-// CreateFileA / CloseHandle.
-class FileHandle {
-public:
-    explicit FileHandle(const std::string& path)
-        : handle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                             FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr)) {}
-    ~FileHandle() {
-        if (handle != INVALID_HANDLE_VALUE) {
-            CloseHandle(handle);
-        }
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-
-    HANDLE Get() const { return handle; }
-    explicit operator bool() const { return handle != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE handle;
-};
+KernelHandle OpenForReading(const std::string& path) {
+    return KernelHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+}
 
 // Only a file on disk: a device or a pipe could keep a read waiting for ever.
 bool IsPlainDiskFile(HANDLE file) {
@@ -49,7 +35,7 @@ std::optional<std::string> ReadHelpDocument(const std::string& path) {
     if (path.empty()) {
         return std::nullopt;
     }
-    const FileHandle file(path);
+    const KernelHandle file = OpenForReading(path);
     if (!file || !IsPlainDiskFile(file.Get())) {
         return std::nullopt;
     }

@@ -2,6 +2,8 @@
 // the keys of a reader (Escape closes, the movement keys scroll).
 #include "help_window.h"
 
+#include "window_object.h"
+
 #include <richedit.h>
 
 #include <algorithm>
@@ -77,7 +79,7 @@ HelpWindow::HelpWindow(LoadedModule library, const char* windowClass)
 HelpWindow::~HelpWindow() {
     if (frame != nullptr) {
         // Only a window that never opened fully gets here; it no longer speaks for this object.
-        SetWindowLongPtrA(frame, GWLP_USERDATA, 0);
+        DetachObject(frame);
         DestroyWindow(frame);
     }
 }
@@ -200,15 +202,17 @@ LRESULT CALLBACK HelpWindow::WindowProc(HWND window, UINT message, WPARAM wParam
     if (message == WM_NCCREATE) {
         auto* creating = static_cast<HelpWindow*>(
             reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
+        if (!AttachObject(window, creating)) {
+            return FALSE; // the window is not made
+        }
         creating->frame = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creating));
     }
-    auto* self = reinterpret_cast<HelpWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* self = AttachedObject<HelpWindow>(window);
     if (self == nullptr) {
         return DefWindowProcA(window, message, wParam, lParam);
     }
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        DetachObject(window);
         self->frame = nullptr;
         self->editor = nullptr;
         if (openWindow == self) {

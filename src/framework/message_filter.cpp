@@ -6,6 +6,7 @@
 #include "dialog.h"
 #include "framework_resource.h"
 #include "win_app.h"
+#include "win32_handles.h"
 
 namespace {
 
@@ -21,20 +22,15 @@ bool IsHelpKeyPress(const MSG& message) {
 
 class ModalLoopHook {
 public:
-    ~ModalLoopHook() {
-        if (hook != nullptr) {
-            UnhookWindowsHookEx(hook);
-        }
-    }
     void Install() {
-        if (hook == nullptr) {
-            hook = SetWindowsHookExA(WH_MSGFILTER, Filter, nullptr, GetCurrentThreadId());
+        if (!hook) {
+            hook.Reset(SetWindowsHookExA(WH_MSGFILTER, Filter, nullptr, GetCurrentThreadId()));
         }
     }
 
 private:
     static LRESULT CALLBACK Filter(int code, WPARAM wParam, LPARAM lParam);
-    HHOOK hook = nullptr;
+    WindowsHook hook;
 };
 
 ModalLoopHook modalLoopHook;
@@ -52,7 +48,7 @@ LRESULT CALLBACK ModalLoopHook::Filter(int code, WPARAM wParam, LPARAM lParam) {
             return 1;
         }
     }
-    return CallNextHookEx(modalLoopHook.hook, code, wParam, lParam);
+    return CallNextHookEx(modalLoopHook.hook.Get(), code, wParam, lParam);
 }
 
 } // namespace

@@ -108,15 +108,15 @@ void MainWindow::OnColour(ColourIndex colour) {
     const Outcome outcome = UpdateDisplay(Handle(), state);
     if (outcome.won) {
         state.RecordWin();
-        state.resultShowing = 1;
+        state.SetResultShowing(true);
         WinDialog().DoModal();
-        state.resultShowing = 0;
+        state.SetResultShowing(false);
     }
     if (outcome.lost) {
-        state.resultShowing = 1;
+        state.SetResultShowing(true);
         state.RecordLoss();
-        LoseDialog(state.code).DoModal();
-        state.resultShowing = 0;
+        LoseDialog(state.Code()).DoModal();
+        state.SetResultShowing(false);
     }
     if (outcome.won || outcome.lost) {
         DealAndRedraw();
@@ -144,10 +144,10 @@ bool MainWindow::OnTimer() {
         FollowNumberedPegs(numbered);
     }
     // A result dialog already up has counted this game; ticks go on underneath it.
-    if (state.resultShowing == 0 && tick.timeUp) {
+    if (state.ResultShowing() == 0 && tick.timeUp) {
         state.RecordLoss();
-        state.resultShowing = 1;
-        LoseDialog(state.code).DoModal();
+        state.SetResultShowing(true);
+        LoseDialog(state.Code()).DoModal();
         DealAndRedraw(); // the deal clears resultShowing
     }
     return false; // on to default processing

@@ -18,8 +18,9 @@ public:
     ~MainWindow() override;
 
     std::array<CBitmapButton, COLOUR_COUNT> colourButtons; // button k enters ColourIndex k
-    GameState state;      // public: the display pass reads it, tests set the code
     UINT_PTR timerId = 0; // 0 when there is no timer
+
+    const GameState& State() const { return state; }
 
     // The keys 1 to 6 and F2, and the system menu's Numbered Pegs, before the dialog manager.
     bool PreTranslateMessage(const MSG& message) override;
@@ -30,6 +31,8 @@ protected:
     const MessageMap* GetMessageMap() const override { return &messageMap; }
 
 private:
+    friend struct GameStateTestAccess;
+
     static const MessageEntry messageEntries[];
     static const MessageMap messageMap;
 
@@ -59,6 +62,7 @@ private:
     // running copy may have changed it.
     void FollowNumberedPegs(bool numbered);
 
+    GameState state;
     std::array<bool, COLOUR_COUNT> colourKeyHeld{};
     bool numberedFaces = false; // the look the buttons and the menu item show
 };

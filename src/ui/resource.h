@@ -4,7 +4,7 @@
 #ifndef ZODEDU_RESOURCE_H
 #define ZODEDU_RESOURCE_H
 
-#include "framework_resource.h" /* the help command, the help failure text */
+#include "framework_resource.h" /* the help command and failure text, RT_DIALOG_INIT */
 
 /* Dialog templates */
 #define IDD_MAIN 102
@@ -13,9 +13,6 @@
 #define IDD_ABOUT 152
 #define IDD_DIFFICULTY 153
 #define IDD_SETTINGS 156
-
-/* Dialog initialisation data (resource type of the combo-box lists) */
-#define RT_DIALOG_INIT 240
 
 /* Icons: the application icon; "IDI_LOSE" and "IDI_WIN" are named resources */
 #define IDI_MAIN 2

@@ -53,14 +53,15 @@ Outcome UpdateDisplay(HWND window, const GameState& state, bool numbered) {
     DrawControlBitmap(window, IDC_HEADER_COLOUR, IDB_HEADER_COLOUR);
 
     for (int cell = 0; cell < guesses * PEG_COUNT; ++cell) {
-        if (state.board[cell] != EMPTY_CELL) {
-            DrawControlBitmap(window, IDC_PEG_FIRST + cell, PegBitmap(state.board[cell], numbered));
+        if (state.Board()[cell] != EMPTY_CELL) {
+            DrawControlBitmap(window, IDC_PEG_FIRST + cell,
+                              PegBitmap(state.Board()[cell], numbered));
         }
     }
 
-    PaintClock(window, IDC_CLOCK_FIRST, IDC_CLOCK_LAST, state.clockText.data(),
+    PaintClock(window, IDC_CLOCK_FIRST, IDC_CLOCK_LAST, state.ClockText().data(),
                {IDC_CLOCK_COLON_1, IDC_CLOCK_COLON_2});
-    PaintClock(window, IDC_REMAIN_FIRST, IDC_REMAIN_LAST, state.remainText.data(),
+    PaintClock(window, IDC_REMAIN_FIRST, IDC_REMAIN_LAST, state.RemainText().data(),
                {IDC_REMAIN_COLON});
 
     // Counts over all twelve rows: a lowered limit hides pegs, never a complete row's score.
@@ -80,9 +81,9 @@ Outcome UpdateDisplay(HWND window, const GameState& state, bool numbered) {
     const Outcome outcome = state.Evaluate(guesses);
 
     std::array<char, 32> text{};
-    std::snprintf(text.data(), text.size(), "%d", state.gamesPlayed);
+    std::snprintf(text.data(), text.size(), "%d", state.GamesPlayed());
     SetChangedText(window, IDC_GAMES_PLAYED, text.data());
-    std::snprintf(text.data(), text.size(), "%d (%d%%)", state.gamesWon, state.WinPercent());
+    std::snprintf(text.data(), text.size(), "%d (%d%%)", state.GamesWon(), state.WinPercent());
     SetChangedText(window, IDC_GAMES_WON, text.data());
     return outcome;
 }

@@ -84,7 +84,7 @@ int CountShown(HWND anchor) {
 std::pair<int, int> Score(const Code& code, const Code& guess) {
     GameState game(1);
     game.NewGame(1, 0);
-    game.code = code;
+    GameStateTestAccess::Code(game) = code;
     for (const ColourIndex peg : guess) {
         game.EnterPeg(peg, ROW_COUNT);
     }

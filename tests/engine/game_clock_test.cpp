@@ -35,7 +35,7 @@ TEST(GameClockTest, ShowsTwelveHourTimeWithoutMorningOrAfternoon) {
         GameState state(1);
         state.NewGame(1, kDeal);
         Tick(state, kDeal, c.local, 5);
-        EXPECT_EQ(Text(state.clockText), c.expected);
+        EXPECT_EQ(Text(state.ClockText()), c.expected);
     }
 }
 
@@ -44,29 +44,29 @@ TEST(GameClockTest, CountsDownToZeroAndStaysThere) {
     state.NewGame(1, kDeal); // 10:00:00, limit one minute
 
     TickResult result = Tick(state, kDeal + 1, At(10, 0, 1), 1);
-    EXPECT_EQ(Text(state.remainText), "0059");
+    EXPECT_EQ(Text(state.RemainText()), "0059");
     EXPECT_FALSE(result.timeUp);
 
     result = Tick(state, kDeal + 59, At(10, 0, 59), 1);
-    EXPECT_EQ(Text(state.remainText), "0001");
+    EXPECT_EQ(Text(state.RemainText()), "0001");
     EXPECT_FALSE(result.timeUp);
 
     result = Tick(state, kDeal + 60, At(10, 1, 0), 1);
-    EXPECT_EQ(Text(state.clockText), "100100");
-    EXPECT_EQ(Text(state.remainText), "0000");
+    EXPECT_EQ(Text(state.ClockText()), "100100");
+    EXPECT_EQ(Text(state.RemainText()), "0000");
     EXPECT_TRUE(result.timeUp);
 
     // Long after the limit, e.g. while a result dialog is up.
     for (int late : {61, 62, 3600, 86400 * 400}) {
         result = Tick(state, kDeal + late, At(11, 0, 0), 1);
-        EXPECT_EQ(Text(state.remainText), "0000") << late;
+        EXPECT_EQ(Text(state.RemainText()), "0000") << late;
         EXPECT_TRUE(result.timeUp) << late;
     }
 
     // The next deal restarts the countdown from the full limit.
     state.NewGame(1, kDeal + 100);
     result = Tick(state, kDeal + 100, At(10, 1, 40), 1);
-    EXPECT_EQ(Text(state.remainText), "0100");
+    EXPECT_EQ(Text(state.RemainText()), "0100");
     EXPECT_FALSE(result.timeUp);
 }
 
@@ -74,11 +74,11 @@ TEST(GameClockTest, ReadsTheLimitOnEveryTick) {
     GameState state(1);
     state.NewGame(1, kDeal);
     Tick(state, kDeal, At(10, 0, 0), 15);
-    EXPECT_EQ(Text(state.remainText), "1500");
+    EXPECT_EQ(Text(state.RemainText()), "1500");
     Tick(state, kDeal + 75, At(10, 1, 15), 15);
-    EXPECT_EQ(Text(state.remainText), "1345");
+    EXPECT_EQ(Text(state.RemainText()), "1345");
     Tick(state, kDeal + 75, At(10, 1, 15), 2);
-    EXPECT_EQ(Text(state.remainText), "0045");
+    EXPECT_EQ(Text(state.RemainText()), "0045");
 }
 
 TEST(GameClockTest, ReportsAChangeOnlyWhenAShownTextChanges) {
@@ -87,20 +87,20 @@ TEST(GameClockTest, ReportsAChangeOnlyWhenAShownTextChanges) {
     EXPECT_TRUE(Tick(state, kDeal, At(10, 0, 0), 3).changed); // the deal emptied both texts
     EXPECT_FALSE(Tick(state, kDeal, At(10, 0, 0), 3).changed);
     EXPECT_TRUE(Tick(state, kDeal + 1, At(10, 0, 1), 3).changed);
-    EXPECT_EQ(Text(state.clockText), "100001");
-    EXPECT_EQ(Text(state.remainText), "0259");
+    EXPECT_EQ(Text(state.ClockText()), "100001");
+    EXPECT_EQ(Text(state.RemainText()), "0259");
 
     // Only the remaining time differs (limit changed): still a change, both texts stored.
     EXPECT_TRUE(Tick(state, kDeal + 1, At(10, 0, 1), 4).changed);
-    EXPECT_EQ(Text(state.remainText), "0359");
+    EXPECT_EQ(Text(state.RemainText()), "0359");
 
     // A new deal within the same second still forces a repaint.
     state.NewGame(1, kDeal + 1);
     Tick(state, kDeal + 1, At(10, 0, 1), 4);
     state.NewGame(1, kDeal + 1);
     EXPECT_TRUE(Tick(state, kDeal + 1, At(10, 0, 1), 4).changed);
-    EXPECT_EQ(Text(state.clockText), "100001");
-    EXPECT_EQ(Text(state.remainText), "0400");
+    EXPECT_EQ(Text(state.ClockText()), "100001");
+    EXPECT_EQ(Text(state.RemainText()), "0400");
 }
 
 // Setting the calendar back during a game leaves more time than the four digits can hold.
@@ -120,8 +120,8 @@ TEST(GameClockTest, CapsTheRemainingTimeAtTheLargestItCanShow) {
         GameState state(1);
         state.NewGame(1, kDeal);
         const TickResult result = Tick(state, kDeal + c.elapsed, At(10, 0, 0), 1);
-        EXPECT_EQ(Text(state.remainText), c.expected) << c.elapsed;
-        EXPECT_EQ(state.remainText[4], '\0');
+        EXPECT_EQ(Text(state.RemainText()), c.expected) << c.elapsed;
+        EXPECT_EQ(state.RemainText()[4], '\0');
         EXPECT_FALSE(result.timeUp);
     }
 }
@@ -131,7 +131,7 @@ TEST(GameClockTest, WorksPast2038) {
     GameState state(1);
     state.NewGame(1, deal);
     EXPECT_FALSE(Tick(state, deal + 30, At(0, 0, 30), 1).timeUp);
-    EXPECT_EQ(Text(state.remainText), "0030");
+    EXPECT_EQ(Text(state.RemainText()), "0030");
     EXPECT_TRUE(Tick(state, deal + 60, At(0, 1, 0), 1).timeUp);
 }
 

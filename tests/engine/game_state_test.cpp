@@ -12,13 +12,14 @@ namespace {
 using Pegs = std::array<ColourIndex, PEG_COUNT>;
 
 void SetRow(GameState& state, int row, const Pegs& pegs) {
-    std::copy(pegs.begin(), pegs.end(), state.board.begin() + row * PEG_COUNT);
+    std::copy(pegs.begin(), pegs.end(),
+              GameStateTestAccess::Board(state).begin() + row * PEG_COUNT);
 }
 
 GameState WithCode(const Pegs& code) {
     GameState state(1);
     state.NewGame(1, 0);
-    state.code = code;
+    GameStateTestAccess::Code(state) = code;
     return state;
 }
 
@@ -72,18 +73,18 @@ TEST(ScoringTest, CountsHoldOverEveryGuessAndCode) {
     GameState state(1);
     int failures = 0;
     for (int c = 0; c < kCombinations && failures < 5; ++c) {
-        state.code = decode(c);
+        GameStateTestAccess::Code(state) = decode(c);
         for (int g = 0; g < kCombinations && failures < 5; ++g) {
             const Pegs guess = decode(g);
             SetRow(state, 0, guess);
             int exact = 0;
             std::array<int, COLOUR_COUNT> guessLeft{}, codeLeft{};
             for (int p = 0; p < PEG_COUNT; ++p) {
-                if (guess[p] == state.code[p]) {
+                if (guess[p] == state.Code()[p]) {
                     ++exact;
                 } else {
                     ++guessLeft[guess[p]];
-                    ++codeLeft[state.code[p]];
+                    ++codeLeft[state.Code()[p]];
                 }
             }
             int colour = 0;
@@ -149,7 +150,7 @@ TEST(OutcomeTest, PartialRowsCountForNothing) {
     // After a finished wrong row, an unfinished row does not change the last exact count:
     // with two guesses the last cell is still empty, so no loss either.
     state.NewGame(1, 0);
-    state.code = {0, 1, 2, 3};
+    GameStateTestAccess::Code(state) = {0, 1, 2, 3};
     for (ColourIndex colour : {5, 5, 5, 5, 0, 1, 2})
         ASSERT_TRUE(state.EnterPeg(colour, 2));
     EXPECT_TRUE(state.IsRowComplete(0));
@@ -165,21 +166,21 @@ TEST(EntryTest, FillsStrictlyInOrderAndOnlyTheAllowedRows) {
     for (int i = 0; i < 2 * PEG_COUNT; ++i) {
         ASSERT_TRUE(state.EnterPeg(i % COLOUR_COUNT, 2));
         for (int cell = 0; cell < CELL_COUNT; ++cell)
-            ASSERT_EQ(state.board[cell] != EMPTY_CELL, cell <= i) << "after entry " << i;
+            ASSERT_EQ(state.Board()[cell] != EMPTY_CELL, cell <= i) << "after entry " << i;
     }
-    const auto full = state.board;
+    const auto full = state.Board();
     EXPECT_FALSE(state.EnterPeg(3, 2));
     EXPECT_FALSE(state.EnterPeg(3, 1)); // a smaller setting than the rows already filled
-    EXPECT_EQ(state.board, full);
+    EXPECT_EQ(state.Board(), full);
 
     // The setting is read at each entry: a larger one opens the next row.
     EXPECT_TRUE(state.EnterPeg(3, 3));
-    EXPECT_EQ(state.board[8], 3);
+    EXPECT_EQ(state.Board()[8], 3);
 
     // Colours outside the six would break the order of the board.
     EXPECT_FALSE(state.EnterPeg(EMPTY_CELL, 12));
     EXPECT_FALSE(state.EnterPeg(COLOUR_COUNT, 12));
-    EXPECT_EQ(state.board[9], EMPTY_CELL);
+    EXPECT_EQ(state.Board()[9], EMPTY_CELL);
 }
 
 TEST(EntryTest, TwelveGuessesFillTheWholeBoardAndNoMore) {
@@ -203,7 +204,7 @@ TEST(DealTest, FollowsTheGeneratorFromTheSeed) {
     for (int game = 0; game < 20; ++game) {
         state.NewGame(1, 0);
         for (int p = 0; p < PEG_COUNT; ++p)
-            EXPECT_EQ(state.code[p], lcg.Next() % COLOUR_COUNT) << "game " << game;
+            EXPECT_EQ(state.Code()[p], lcg.Next() % COLOUR_COUNT) << "game " << game;
     }
 
     // Without, a repeated colour is drawn again; the sequence goes on from where it was.
@@ -215,16 +216,16 @@ TEST(DealTest, FollowsTheGeneratorFromTheSeed) {
                 expected[p] = lcg.Next() % COLOUR_COUNT;
             } while (std::count(expected.begin(), expected.begin() + p, expected[p]) > 0);
         }
-        EXPECT_EQ(state.code, expected) << "game " << game;
+        EXPECT_EQ(state.Code(), expected) << "game " << game;
     }
 }
 
 TEST(DealTest, FirstCodeOfSeedOneIsKnown) {
     GameState state(1);
     state.NewGame(1, 0);
-    EXPECT_EQ(state.code, (Pegs{5, 5, 4, 4})); // 41, 18467, 6334, 26500 modulo 6
+    EXPECT_EQ(state.Code(), (Pegs{5, 5, 4, 4})); // 41, 18467, 6334, 26500 modulo 6
     state.NewGame(0, 0);
-    EXPECT_EQ(state.code[0], 19169 % COLOUR_COUNT);
+    EXPECT_EQ(state.Code()[0], 19169 % COLOUR_COUNT);
 }
 
 TEST(DealTest, DuplicatesSettingDecidesRepeats) {
@@ -233,7 +234,7 @@ TEST(DealTest, DuplicatesSettingDecidesRepeats) {
     std::array<int, COLOUR_COUNT> seen{};
     for (int game = 0; game < 5000; ++game) {
         state.NewGame(game % 2, 0);
-        Pegs sorted = state.code;
+        Pegs sorted = state.Code();
         std::sort(sorted.begin(), sorted.end());
         ASSERT_GE(sorted.front(), 0);
         ASSERT_LT(sorted.back(), COLOUR_COUNT);
@@ -252,30 +253,30 @@ TEST(DealTest, DuplicatesSettingDecidesRepeats) {
 
 TEST(DealTest, ClearsTheGameButKeepsTheRestOfTheClockTexts) {
     GameState state(3);
-    for (char c : state.clockText)
+    for (char c : state.ClockText())
         EXPECT_EQ(c, '\0');
-    for (char c : state.remainText)
+    for (char c : state.RemainText())
         EXPECT_EQ(c, '\0');
 
     state.NewGame(1, 100);
-    EXPECT_EQ(state.gameStart, 100);
+    EXPECT_EQ(state.GameStart(), 100);
     for (int i = 0; i < 10; ++i)
         state.EnterPeg(i % COLOUR_COUNT, 12);
-    state.clockText = {'1', '2', '3', '4', '5', '6', '\0'};
-    state.remainText = {'0', '0', '5', '9', '\0'};
-    state.resultShowing = 1;
+    GameStateTestAccess::ClockText(state) = {'1', '2', '3', '4', '5', '6', '\0'};
+    GameStateTestAccess::RemainText(state) = {'0', '0', '5', '9', '\0'};
+    state.SetResultShowing(true);
     state.RecordWin();
 
     const std::int64_t after2038 = 4'102'444'800; // 2100-01-01
     state.NewGame(0, after2038);
-    for (ColourIndex cell : state.board)
+    for (ColourIndex cell : state.Board())
         EXPECT_EQ(cell, EMPTY_CELL);
-    EXPECT_EQ(state.clockText, (std::array<char, 7>{'\0', '2', '3', '4', '5', '6', '\0'}));
-    EXPECT_EQ(state.remainText, (std::array<char, 5>{'\0', '0', '5', '9', '\0'}));
-    EXPECT_EQ(state.resultShowing, 0);
-    EXPECT_EQ(state.gameStart, after2038);
-    EXPECT_EQ(state.gamesPlayed, 1);
-    EXPECT_EQ(state.gamesWon, 1);
+    EXPECT_EQ(state.ClockText(), (std::array<char, 7>{'\0', '2', '3', '4', '5', '6', '\0'}));
+    EXPECT_EQ(state.RemainText(), (std::array<char, 5>{'\0', '0', '5', '9', '\0'}));
+    EXPECT_EQ(state.ResultShowing(), 0);
+    EXPECT_EQ(state.GameStart(), after2038);
+    EXPECT_EQ(state.GamesPlayed(), 1);
+    EXPECT_EQ(state.GamesWon(), 1);
 }
 
 TEST(ScoreboardTest, CountsGamesAndTruncatesThePercentage) {
@@ -285,8 +286,8 @@ TEST(ScoreboardTest, CountsGamesAndTruncatesThePercentage) {
     EXPECT_EQ(state.WinPercent(), 0);
     state.RecordWin();
     state.RecordWin();
-    EXPECT_EQ(state.gamesPlayed, 3);
-    EXPECT_EQ(state.gamesWon, 2);
+    EXPECT_EQ(state.GamesPlayed(), 3);
+    EXPECT_EQ(state.GamesWon(), 2);
     EXPECT_EQ(state.WinPercent(), 66);
     state.RecordLoss();
     state.RecordLoss();

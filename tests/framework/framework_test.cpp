@@ -1,8 +1,9 @@
 // The dialog framework's own rules: message tables searched most derived first, commands
 // matched by notification code and control id range, handlers that ask for default
 // processing; initialisation data applied record by record, in order, and never past the
-// end of the resource.
+// end of the resource; a dialog's object found whatever else uses the window.
 #include "dialog.h"
+#include "dialog_colours.h"
 #include "framework_test_ids.h"
 #include "message_map.h"
 #include "modal_run.h"
@@ -122,4 +123,37 @@ TEST(InitDataTest, RecordsAreAppliedInOrderAndNoneRunsPastTheResource) {
     EXPECT_EQ(items(IDC_TEST_LIST, LB_GETCOUNT, LB_GETTEXT), (std::vector<std::string>{"list"}));
     PostMessageA(dialog, WM_CLOSE, 0, 0);
     EXPECT_EQ(run.Result(), IDCANCEL);
+}
+
+// The window slot the dialog manager leaves to programs is not where the dialog finds its
+// object: what other code puts there changes nothing.
+TEST(WindowObjectTest, ADialogStaysItsObjectsWhateverIsPutInItsUserSlot) {
+    ModalRun run([] { return std::make_unique<CDialog>(IDD_TEST_INIT_DATA); });
+    const HWND dialog = WaitForDialog("Init data");
+    ASSERT_NE(dialog, nullptr);
+    SetWindowLongPtrA(dialog, DWLP_USER, 0x5A5A5A50);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    EXPECT_EQ(run.Result(), IDOK);
+}
+
+// A dialog opened while a message box is up (the lose dialog, when the clock runs out) is
+// caught by the box's colour hook too, which puts a window procedure of its own in front.
+class CaughtDialog : public CDialog {
+public:
+    CaughtDialog() : CDialog(IDD_TEST_INIT_DATA) {}
+
+private:
+    PlatformDialogColours boxColours; // made on the dialog's thread, before its window
+};
+
+TEST(WindowObjectTest, ADialogTheMessageBoxColourHookCatchesStaysItsObjects) {
+    ModalRun run([] { return std::make_unique<CaughtDialog>(); });
+    const HWND dialog = WaitForDialog("Init data");
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_NE(GetWindowLongPtrA(dialog, GWLP_WNDPROC), GetClassLongPtrA(dialog, GCLP_WNDPROC))
+        << "the hook put its procedure in front";
+    EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_TEST_COMBO, CB_GETCOUNT, 0, 0), 2)
+        << "the object initialised the dialog";
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    EXPECT_EQ(run.Result(), IDOK);
 }

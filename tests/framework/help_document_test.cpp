@@ -41,7 +41,7 @@ TEST_F(HelpTest, TheDocumentsWorkedExamplesAgreeWithTheGamesScoring) {
         GameState game(1);
         game.NewGame(1, 0);
         for (int position = 0; position < PEG_COUNT; ++position) {
-            game.code[position] = kColourNames.at((*match)[1 + position]);
+            GameStateTestAccess::Code(game)[position] = kColourNames.at((*match)[1 + position]);
             game.EnterPeg(kColourNames.at((*match)[5 + position]), ROW_COUNT);
         }
         EXPECT_EQ(game.ExactCount(0), std::stoi((*match)[9])) << match->str();
@@ -49,8 +49,8 @@ TEST_F(HelpTest, TheDocumentsWorkedExamplesAgreeWithTheGamesScoring) {
 
         std::map<ColourIndex, int> inCode, inGuess;
         for (int position = 0; position < PEG_COUNT; ++position) {
-            ++inCode[game.code[position]];
-            ++inGuess[game.board[position]];
+            ++inCode[game.Code()[position]];
+            ++inGuess[game.Board()[position]];
         }
         int shared = 0;
         for (const auto& [peg, count] : inCode) {

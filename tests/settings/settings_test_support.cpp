@@ -4,6 +4,7 @@
 
 #include "settings_io.h"
 #include "settings_store.h"
+#include "win32_handles.h"
 
 #include <array>
 #include <cstdlib>
@@ -13,22 +14,6 @@
 
 namespace {
 
-class OwnedHandle {
-public:
-    explicit OwnedHandle(HANDLE handle) : handle(handle) {}
-    ~OwnedHandle() {
-        if (handle != nullptr) {
-            CloseHandle(handle);
-        }
-    }
-    OwnedHandle(const OwnedHandle&) = delete;
-    OwnedHandle& operator=(const OwnedHandle&) = delete;
-
-    HANDLE Get() const { return handle; }
-
-private:
-    HANDLE handle;
-};
 
 } // namespace
 
@@ -86,8 +71,8 @@ int RunSecondProcess(const char* backEnd, int newValue) {
                         &startup, &process)) {
         return -1;
     }
-    const OwnedHandle processHandle(process.hProcess);
-    const OwnedHandle threadHandle(process.hThread);
+    const KernelHandle processHandle(process.hProcess);
+    const KernelHandle threadHandle(process.hThread);
     if (WaitForSingleObject(processHandle.Get(), 30000) != WAIT_OBJECT_0) {
         TerminateProcess(processHandle.Get(), 1);
         return -1;

@@ -48,7 +48,7 @@ bool CountdownShows(const GameSession& game, const std::string& digits) {
 // The countdown text of a game that had between `fewest` and `most` seconds of its limit
 // spent when the tick came.
 bool RemainingWithin(const GameState& state, int limitSeconds, int fewest, int most) {
-    const std::string text = state.remainText.data();
+    const std::string text = state.RemainText().data();
     for (int spent = fewest; spent <= most; ++spent) {
         const int left = limitSeconds - spent;
         char expected[8] = {};
@@ -75,8 +75,8 @@ TEST_F(ClockFaultTest, TheWindowsTickLosesExactlyAtTheLimit) {
         for (int tries = 0; tries < 5; ++tries) {
             const std::int64_t now = Now();
             game.ChangeState([&](GameState& state) {
-                state.gameStart = now - spent;
-                state.gamesPlayed = 0;
+                GameStateTestAccess::GameStart(state) = now - spent;
+                GameStateTestAccess::GamesPlayed(state) = 0;
             });
             game.PostTick();
             if (GameThread().Flush() && Now() == now) {
@@ -90,14 +90,14 @@ TEST_F(ClockFaultTest, TheWindowsTickLosesExactlyAtTheLimit) {
     };
 
     ASSERT_TRUE(exactTick(59)) << "no tick stayed within its second";
-    EXPECT_EQ(game.State().remainText.data(), std::string("0001"));
+    EXPECT_EQ(game.State().RemainText().data(), std::string("0001"));
     EXPECT_EQ(CountThreadDialogs(kLoseCaption), 0);
-    EXPECT_EQ(game.State().gamesPlayed, 0);
+    EXPECT_EQ(game.State().GamesPlayed(), 0);
 
     ASSERT_TRUE(exactTick(60)) << "no tick stayed within its second";
-    EXPECT_EQ(game.State().remainText.data(), std::string("0000"));
+    EXPECT_EQ(game.State().RemainText().data(), std::string("0000"));
     EXPECT_EQ(CountThreadDialogs(kLoseCaption), 1) << "the tick at the limit loses";
-    EXPECT_EQ(game.State().gamesPlayed, 1);
+    EXPECT_EQ(game.State().GamesPlayed(), 1);
     const HWND lose = WaitForDialog(kLoseCaption);
     ASSERT_NE(lose, nullptr);
     CloseAndWaitForDeal(game, lose);
@@ -111,7 +111,7 @@ TEST_F(ClockFaultTest, TheClockHandedToTickMovesBackAndForwardWithoutALoss) {
     const int limit = settingsStore.GetTimeLimit();
 
     // The moments the clock shows, each handed to Tick and then displayed, as a tick does.
-    const std::int64_t dealt = game.State().gameStart;
+    const std::int64_t dealt = game.State().GameStart();
     const std::int64_t moments[] = {dealt + 5, dealt - kTwoHours, dealt - 30, dealt + 600,
                                     dealt - 86400, dealt + 60};
     for (const std::int64_t moment : moments) {
@@ -125,8 +125,8 @@ TEST_F(ClockFaultTest, TheClockHandedToTickMovesBackAndForwardWithoutALoss) {
         char remain[8] = {};
         std::snprintf(remain, sizeof remain, "%02d%02d", static_cast<int>(left / 60),
                       static_cast<int>(left % 60));
-        EXPECT_EQ(state.clockText.data(), ClockTextAt(moment)) << moment - dealt;
-        EXPECT_EQ(state.remainText.data(), std::string(remain)) << moment - dealt;
+        EXPECT_EQ(state.ClockText().data(), ClockTextAt(moment)) << moment - dealt;
+        EXPECT_EQ(state.RemainText().data(), std::string(remain)) << moment - dealt;
         EXPECT_FALSE(result.timeUp) << moment - dealt;
     }
     // Set back by a day, the countdown holds at the most its four digits can show.
@@ -144,13 +144,14 @@ TEST_F(ClockFaultTest, TheWindowsTickAfterTheClockMovedLosesOnlyPastTheLimitAndO
     ASSERT_TRUE(game.Started());
     game.StopClock();
     EnterRow(game, {5, 5, 5, 5});
-    const std::int64_t dealt = game.State().gameStart;
+    const std::int64_t dealt = game.State().GameStart();
     // Each move is followed by the window's own tick; the seconds spent since the deal are
     // taken on both sides of it.
     int spentBefore = 0, spentAfter = 0;
     const auto moveDeal = [&](std::int64_t by) {
         spentBefore = static_cast<int>(Now() - dealt);
-        game.ChangeState([&](GameState& state) { state.gameStart = dealt + by; });
+        game.ChangeState(
+            [&](GameState& state) { GameStateTestAccess::GameStart(state) = dealt + by; });
         game.PostTick();
         ASSERT_TRUE(GameThread().Flush());
         spentAfter = static_cast<int>(Now() - dealt);
@@ -158,19 +159,20 @@ TEST_F(ClockFaultTest, TheWindowsTickAfterTheClockMovedLosesOnlyPastTheLimitAndO
 
     // Set back two hours: the deal lies in the clock's future.
     moveDeal(kTwoHours);
-    EXPECT_EQ(game.State().remainText.data(), std::string("9959"));
+    EXPECT_EQ(game.State().RemainText().data(), std::string("9959"));
     // Forward again, then on by a minute: the countdown follows, and nothing is lost.
     moveDeal(0);
     EXPECT_TRUE(RemainingWithin(game.State(), 120, spentBefore, spentAfter))
-        << game.State().remainText.data();
+        << game.State().RemainText().data();
     moveDeal(-60);
     EXPECT_TRUE(RemainingWithin(game.State(), 120, spentBefore + 60, spentAfter + 60))
-        << game.State().remainText.data();
+        << game.State().RemainText().data();
     EXPECT_EQ(CountThreadDialogs(kLoseCaption), 0);
-    EXPECT_EQ(game.State().gamesPlayed, 0);
+    EXPECT_EQ(game.State().GamesPlayed(), 0);
 
     // Forward past the limit: one loss, however many ticks come while it is shown.
-    game.ChangeState([&](GameState& state) { state.gameStart = dealt - kTwoHours; });
+    game.ChangeState(
+        [&](GameState& state) { GameStateTestAccess::GameStart(state) = dealt - kTwoHours; });
     game.PostTick();
     const HWND lose = WaitForDialog(kLoseCaption);
     ASSERT_NE(lose, nullptr);
@@ -179,14 +181,14 @@ TEST_F(ClockFaultTest, TheWindowsTickAfterTheClockMovedLosesOnlyPastTheLimitAndO
     }
     ASSERT_TRUE(GameThread().Flush());
     EXPECT_EQ(CountThreadDialogs(kLoseCaption), 1);
-    EXPECT_EQ(game.State().gamesPlayed, 1);
+    EXPECT_EQ(game.State().GamesPlayed(), 1);
     CloseAndWaitForDeal(game, lose);
 
     // The new game counts down from the full limit.
     game.PostTick();
     ASSERT_TRUE(GameThread().Flush());
-    EXPECT_TRUE(RemainingWithin(game.State(), 120, 0, 3)) << game.State().remainText.data();
-    EXPECT_EQ(game.State().gamesPlayed, 1);
+    EXPECT_TRUE(RemainingWithin(game.State(), 120, 0, 3)) << game.State().RemainText().data();
+    EXPECT_EQ(game.State().GamesPlayed(), 1);
     EXPECT_EQ(CountThreadDialogs(kLoseCaption), 0);
 }
 

@@ -131,7 +131,7 @@ GameState GameSession::State() const {
     GameState copy(0);
     GameThread().Run([&] {
         if (object != nullptr) {
-            copy = object->state;
+            copy = object->State();
         }
     });
     return copy;
@@ -140,18 +140,19 @@ GameState GameSession::State() const {
 void GameSession::ChangeState(const std::function<void(GameState&)>& change) const {
     GameThread().Run([&] {
         if (object != nullptr) {
-            change(object->state);
+            change(GameStateTestAccess::StateOf(*object));
         }
     });
 }
 
 void GameSession::SetCode(std::array<ColourIndex, PEG_COUNT> code) const {
-    ChangeState([&](GameState& state) { state.code = code; });
+    ChangeState([&](GameState& state) { GameStateTestAccess::Code(state) = code; });
 }
 
 void GameSession::ExpireCountdown(int limitMinutes) const {
     ChangeState([&](GameState& state) {
-        state.gameStart = static_cast<std::int64_t>(std::time(nullptr)) - limitMinutes * 60 - 1;
+        GameStateTestAccess::GameStart(state) =
+            static_cast<std::int64_t>(std::time(nullptr)) - limitMinutes * 60 - 1;
     });
 }
 

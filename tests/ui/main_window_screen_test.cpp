@@ -62,8 +62,8 @@ TEST_F(MainWindowScreenTest, PegsShowAtFilledCellsAndCountsOnlyBesideCompleteRow
     const GameState state = game.State();
     for (int cell = 0; cell < CELL_COUNT; ++cell) {
         const int anchor = IDC_PEG_FIRST + cell;
-        if (state.board[cell] != EMPTY_CELL) {
-            EXPECT_TRUE(Shows(game, anchor, IDB_PEG_FIRST + state.board[cell], kPegSize)) << cell;
+        if (state.Board()[cell] != EMPTY_CELL) {
+            EXPECT_TRUE(Shows(game, anchor, IDB_PEG_FIRST + state.Board()[cell], kPegSize)) << cell;
         } else {
             EXPECT_TRUE(ShowsNothing(game, anchor, kPegSize)) << cell;
         }
@@ -109,17 +109,17 @@ TEST_F(MainWindowScreenTest, TheClocksShowTheirTextsAsDigitsBetweenColons) {
     game.PostTick();
     ASSERT_TRUE(GameThread().Flush());
     const GameState ticked = game.State();
-    ASSERT_EQ(std::string(ticked.clockText.data()).size(), 6u);
-    ASSERT_EQ(std::string(ticked.remainText.data()).size(), 4u);
+    ASSERT_EQ(std::string(ticked.ClockText().data()).size(), 6u);
+    ASSERT_EQ(std::string(ticked.RemainText().data()).size(), 4u);
     game.Repaint();
 
     const int clockDigits[] = {1053, 1054, 1056, 1057, 1059, 1060};
     const int remainDigits[] = {1061, 1062, 1064, 1065};
     for (int i = 0; i < 6; ++i) {
-        EXPECT_TRUE(Shows(game, clockDigits[i], ticked.clockText[i] + 92, kDigitSize)) << i;
+        EXPECT_TRUE(Shows(game, clockDigits[i], ticked.ClockText()[i] + 92, kDigitSize)) << i;
     }
     for (int i = 0; i < 4; ++i) {
-        EXPECT_TRUE(Shows(game, remainDigits[i], ticked.remainText[i] + 92, kDigitSize)) << i;
+        EXPECT_TRUE(Shows(game, remainDigits[i], ticked.RemainText()[i] + 92, kDigitSize)) << i;
     }
     for (const int colon : {IDC_CLOCK_COLON_1, IDC_CLOCK_COLON_2, IDC_REMAIN_COLON}) {
         EXPECT_TRUE(Shows(game, colon, IDB_COLON, {12, 35})) << colon;
@@ -133,10 +133,10 @@ TEST_F(MainWindowScreenTest, TheClocksShowTheirTextsAsDigitsBetweenColons) {
     EXPECT_TRUE(ShowsNothing(game, clockDigits[0], kDigitSize));
     EXPECT_TRUE(ShowsNothing(game, remainDigits[0], kDigitSize));
     for (int i = 1; i < 6; ++i) {
-        EXPECT_TRUE(Shows(game, clockDigits[i], ticked.clockText[i] + 92, kDigitSize)) << i;
+        EXPECT_TRUE(Shows(game, clockDigits[i], ticked.ClockText()[i] + 92, kDigitSize)) << i;
     }
     for (int i = 1; i < 4; ++i) {
-        EXPECT_TRUE(Shows(game, remainDigits[i], ticked.remainText[i] + 92, kDigitSize)) << i;
+        EXPECT_TRUE(Shows(game, remainDigits[i], ticked.RemainText()[i] + 92, kDigitSize)) << i;
     }
     EXPECT_TRUE(Shows(game, IDC_REMAIN_COLON, IDB_COLON, {12, 35}));
 }
@@ -154,7 +154,8 @@ TEST_F(MainWindowScreenTest, ALoweredLimitHidesThePegsBeyondItButNotTheCountsOfC
 
     const GameState state = game.State();
     for (int cell = 0; cell < 8; ++cell) {
-        EXPECT_TRUE(Shows(game, IDC_PEG_FIRST + cell, IDB_PEG_FIRST + state.board[cell], kPegSize))
+        EXPECT_TRUE(
+            Shows(game, IDC_PEG_FIRST + cell, IDB_PEG_FIRST + state.Board()[cell], kPegSize))
             << cell;
     }
     for (int cell = 8; cell < 13; ++cell) {
@@ -173,7 +174,8 @@ TEST_F(MainWindowScreenTest, TicksAndPaintsLeaveNoGdiObjectBehind) {
     const auto tickAndPaint = [&](int times) {
         for (int i = 0; i < times; ++i) {
             // An emptied text makes every tick a change, so each one runs the display pass.
-            game.ChangeState([](GameState& state) { state.clockText[0] = '\0'; });
+            game.ChangeState(
+                [](GameState& state) { GameStateTestAccess::ClockText(state)[0] = '\0'; });
             game.PostTick();
             ASSERT_TRUE(GameThread().Flush());
         }

@@ -188,7 +188,7 @@ TEST_F(MainWindowTemplateTest, InitialisationDealsStartsTheClockAndInstallsTheIc
     ASSERT_TRUE(game.Started());
     const GameState state = game.State();
     EXPECT_TRUE(BoardIsEmpty(state));
-    std::set<ColourIndex> colours(state.code.begin(), state.code.end());
+    std::set<ColourIndex> colours(state.Code().begin(), state.Code().end());
     EXPECT_EQ(colours.size(), 4u) << "duplicates are off unless stored";
     EXPECT_GE(*colours.begin(), 0);
     EXPECT_LT(*colours.rbegin(), COLOUR_COUNT);
@@ -200,5 +200,6 @@ TEST_F(MainWindowTemplateTest, InitialisationDealsStartsTheClockAndInstallsTheIc
         EXPECT_TRUE(IsWindowVisible(game.Item(IDC_ROW_LABEL_FIRST + row))) << row;
     }
     // The window's own timer ticks the clock.
-    EXPECT_TRUE(WaitUntil([&] { return std::strlen(game.State().clockText.data()) == 6; }, 3000));
+    EXPECT_TRUE(
+        WaitUntil([&] { return std::strlen(game.State().ClockText().data()) == 6; }, 3000));
 }

@@ -29,13 +29,13 @@ TEST_F(MainWindowTest, AGameWonOnTheLastAllowedRowCountsAsAWin) {
     ASSERT_NE(win, nullptr);
     EXPECT_EQ(CountThreadDialogs(kLoseCaption), 0);
     const GameState during = game.State();
-    EXPECT_EQ(during.resultShowing, 1);
-    EXPECT_EQ(during.gamesPlayed, 1);
-    EXPECT_EQ(during.gamesWon, 1);
+    EXPECT_EQ(during.ResultShowing(), 1);
+    EXPECT_EQ(during.GamesPlayed(), 1);
+    EXPECT_EQ(during.GamesWon(), 1);
 
     CloseAndWaitForDeal(game, win);
     EXPECT_EQ(CountThreadDialogs(kLoseCaption), 0);
-    EXPECT_EQ(game.State().gamesWon, 1);
+    EXPECT_EQ(game.State().GamesWon(), 1);
 }
 
 TEST_F(MainWindowTest, WithOneGuessTheFourthWrongPegLosesAndTheScoreboardKeepsCount) {
@@ -52,8 +52,8 @@ TEST_F(MainWindowTest, WithOneGuessTheFourthWrongPegLosesAndTheScoreboardKeepsCo
     game.PostClickColour(4);
     const HWND lose = WaitForDialog(kLoseCaption);
     ASSERT_NE(lose, nullptr);
-    EXPECT_EQ(game.State().gamesPlayed, 1);
-    EXPECT_EQ(game.State().gamesWon, 0);
+    EXPECT_EQ(game.State().GamesPlayed(), 1);
+    EXPECT_EQ(game.State().GamesWon(), 0);
     CloseAndWaitForDeal(game, lose);
 
     // Two wins make three games with two won.
@@ -82,16 +82,16 @@ TEST_F(MainWindowTest, TimeUpWhileTheLoseDialogIsOpenIsNotASecondLoss) {
     game.PostTick();
     ASSERT_TRUE(GameThread().Flush());
     EXPECT_EQ(CountThreadDialogs(kLoseCaption), 1);
-    EXPECT_EQ(game.State().gamesPlayed, 1);
-    EXPECT_EQ(game.State().remainText.data(), std::string("0000")) << "ticks go on underneath";
+    EXPECT_EQ(game.State().GamesPlayed(), 1);
+    EXPECT_EQ(game.State().RemainText().data(), std::string("0000")) << "ticks go on underneath";
 
     CloseAndWaitForDeal(game, lose);
     // The deal restarted the countdown: the next tick is no loss either.
     game.PostTick();
     ASSERT_TRUE(GameThread().Flush());
     EXPECT_EQ(CountThreadDialogs(kLoseCaption), 0);
-    EXPECT_EQ(game.State().gamesPlayed, 1);
-    const std::string remaining = game.State().remainText.data();
+    EXPECT_EQ(game.State().GamesPlayed(), 1);
+    const std::string remaining = game.State().RemainText().data();
     EXPECT_TRUE(remaining == "1500" || remaining == "1459") << remaining;
 }
 
@@ -110,14 +110,14 @@ TEST_F(MainWindowTest, TimeUpUnderTheAboutDialogRaisesTheLoseDialogOverItAndDeal
     EXPECT_EQ(GetWindow(lose, GW_OWNER), about);
     EXPECT_FALSE(IsWindowEnabled(about));
     EXPECT_FALSE(IsWindowEnabled(game.Window()));
-    EXPECT_EQ(game.State().gamesPlayed, 1);
-    EXPECT_EQ(game.State().gamesWon, 0);
+    EXPECT_EQ(game.State().GamesPlayed(), 1);
+    EXPECT_EQ(game.State().GamesWon(), 0);
 
     CloseAndWaitForDeal(game, lose);
     EXPECT_TRUE(IsWindow(about)) << "About stays open over the new game";
     const GameState dealt = game.State();
-    EXPECT_GE(dealt.gameStart, static_cast<std::int64_t>(std::time(nullptr)) - 5);
-    EXPECT_EQ(dealt.gamesPlayed, 1);
+    EXPECT_GE(dealt.GameStart(), static_cast<std::int64_t>(std::time(nullptr)) - 5);
+    EXPECT_EQ(dealt.GamesPlayed(), 1);
     PostClick(about, IDOK);
     EXPECT_TRUE(WaitForDialogGone(about));
     EXPECT_TRUE(IsWindowEnabled(game.Window()));
@@ -134,14 +134,14 @@ TEST_F(MainWindowTest, EscapeDealsANewGameAndLeavesTheScoreboard) {
 
     game.ClickColour(2);
     game.ClickColour(3);
-    const std::int64_t before = game.State().gameStart;
-    game.ChangeState([](GameState& state) { state.gameStart -= 100; });
+    const std::int64_t before = game.State().GameStart();
+    game.ChangeState([](GameState& state) { GameStateTestAccess::GameStart(state) -= 100; });
     game.PostKey(VK_ESCAPE);
     EXPECT_TRUE(WaitUntil([&] { return BoardIsEmpty(game.State()); }));
     const GameState after = game.State();
-    EXPECT_GE(after.gameStart, before) << "the countdown starts again";
-    EXPECT_EQ(after.gamesPlayed, 1);
-    EXPECT_EQ(after.gamesWon, 1);
+    EXPECT_GE(after.GameStart(), before) << "the countdown starts again";
+    EXPECT_EQ(after.GamesPlayed(), 1);
+    EXPECT_EQ(after.GamesWon(), 1);
     EXPECT_FALSE(game.WaitForEnd(300)) << "Escape must not end the program";
 }
 
@@ -182,12 +182,12 @@ TEST_F(MainWindowTest, ADoubleClickEntersTheColourTwice) {
     ASSERT_TRUE(game.Started());
     game.SetCode(kCode);
     game.PostDoubleClickColour(0);
-    EXPECT_TRUE(WaitUntil([&] { return game.State().board[1] == 0; }));
+    EXPECT_TRUE(WaitUntil([&] { return game.State().Board()[1] == 0; }));
     ASSERT_TRUE(GameThread().Flush());
     const GameState state = game.State();
-    EXPECT_EQ(state.board[0], 0);
-    EXPECT_EQ(state.board[1], 0);
-    EXPECT_EQ(state.board[2], EMPTY_CELL);
+    EXPECT_EQ(state.Board()[0], 0);
+    EXPECT_EQ(state.Board()[1], 0);
+    EXPECT_EQ(state.Board()[2], EMPTY_CELL);
 }
 
 TEST_F(MainWindowTest, ARowCompletedByTheSecondPegOfADoubleClickIsScoredOnce) {
@@ -202,9 +202,9 @@ TEST_F(MainWindowTest, ARowCompletedByTheSecondPegOfADoubleClickIsScoredOnce) {
     ASSERT_TRUE(GameThread().Flush());
     EXPECT_EQ(CountThreadDialogs(kWinCaption), 1);
     const GameState state = game.State();
-    EXPECT_EQ(state.gamesPlayed, 1);
-    EXPECT_EQ(state.gamesWon, 1);
-    EXPECT_EQ(state.board[4], EMPTY_CELL) << "no third peg";
+    EXPECT_EQ(state.GamesPlayed(), 1);
+    EXPECT_EQ(state.GamesWon(), 1);
+    EXPECT_EQ(state.Board()[4], EMPTY_CELL) << "no third peg";
     CloseAndWaitForDeal(game, win);
 }
 
@@ -223,9 +223,9 @@ TEST_F(MainWindowTest, DifficultyCancelKeepsTheGameAndOkDealsEvenWithoutAChange)
     ASSERT_TRUE(WaitForDialogGone(difficulty));
     ASSERT_TRUE(GameThread().Flush());
     const GameState kept = game.State();
-    EXPECT_EQ(kept.board, before.board);
-    EXPECT_EQ(kept.code, before.code);
-    EXPECT_EQ(kept.gameStart, before.gameStart);
+    EXPECT_EQ(kept.Board(), before.Board());
+    EXPECT_EQ(kept.Code(), before.Code());
+    EXPECT_EQ(kept.GameStart(), before.GameStart());
 
     game.PostCommandClick(IDC_DIFFICULTY);
     difficulty = WaitForDialog("Difficulty");
@@ -233,7 +233,7 @@ TEST_F(MainWindowTest, DifficultyCancelKeepsTheGameAndOkDealsEvenWithoutAChange)
     PostClick(difficulty, IDOK);
     ASSERT_TRUE(WaitForDialogGone(difficulty));
     EXPECT_TRUE(WaitUntil([&] { return BoardIsEmpty(game.State()); }));
-    EXPECT_EQ(game.State().gamesPlayed, 0);
+    EXPECT_EQ(game.State().GamesPlayed(), 0);
 }
 
 TEST_F(MainWindowTest, ADifficultyChangeSetsTheRowLabelsOfTheNewGame) {
@@ -273,9 +273,9 @@ TEST_F(MainWindowTest, ALimitLoweredInStorageBelowTheRowsPlayedStopsFurtherEntri
     EXPECT_EQ(CountThreadDialogs(kLoseCaption), 0);
     EXPECT_EQ(CountThreadDialogs(kWinCaption), 0);
     const GameState state = game.State();
-    EXPECT_EQ(state.board[12], 1);
-    EXPECT_EQ(state.board[13], EMPTY_CELL);
-    EXPECT_EQ(state.gamesPlayed, 0);
+    EXPECT_EQ(state.Board()[12], 1);
+    EXPECT_EQ(state.Board()[13], EMPTY_CELL);
+    EXPECT_EQ(state.GamesPlayed(), 0);
 
     // The next deal follows the new limit.
     game.PostKey(VK_ESCAPE);
@@ -291,7 +291,7 @@ TEST_F(MainWindowTest, PaintingWhileMinimisedSkipsTheDisplayPass) {
     ASSERT_TRUE(WaitUntil([&] { return game.Text(IDC_GAMES_PLAYED) == "0"; }));
     GameThread().Run([&] { ShowWindow(game.Window(), SW_MINIMIZE); });
     ASSERT_TRUE(IsIconic(game.Window()));
-    game.ChangeState([](GameState& state) { state.gamesPlayed = 7; });
+    game.ChangeState([](GameState& state) { GameStateTestAccess::GamesPlayed(state) = 7; });
     // Wine sends a minimised window no paint of its own; hand it one as a platform may.
     GameThread().Run([&] {
         InvalidateRect(game.Window(), nullptr, TRUE);

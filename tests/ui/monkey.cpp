@@ -241,7 +241,7 @@ MonkeyEvent Monkey::EnterRightColours(const GameSession& game) {
     const GameState state = game.State();
     const int guesses = settingsStore.GetNumberOfGuesses();
     int cell = 0;
-    while (cell < PEG_COUNT * guesses && state.board[cell] != EMPTY_CELL) {
+    while (cell < PEG_COUNT * guesses && state.Board()[cell] != EMPTY_CELL) {
         ++cell;
     }
     if (cell == PEG_COUNT * guesses) {
@@ -249,8 +249,8 @@ MonkeyEvent Monkey::EnterRightColours(const GameSession& game) {
     }
     std::string colours;
     for (int p = cell % PEG_COUNT; p < PEG_COUNT; ++p) {
-        ClickWindow(game.Item(IDC_COLOUR_BUTTON_FIRST + state.code[p]));
-        colours += std::to_string(state.code[p]);
+        ClickWindow(game.Item(IDC_COLOUR_BUTTON_FIRST + state.Code()[p]));
+        colours += std::to_string(state.Code()[p]);
     }
     return {"the code's colours " + colours + " from cell " + std::to_string(cell)};
 }
@@ -274,7 +274,7 @@ MonkeyEvent Monkey::PressMnemonic(HWND window) {
 // Seconds pass: the deal moves that far back, and the clock's timer message comes.
 MonkeyEvent Monkey::Tick(const GameSession& game) {
     const int seconds = 1 + Below(30 * settingsStore.GetTimeLimit());
-    game.ChangeState([&](GameState& state) { state.gameStart -= seconds; });
+    game.ChangeState([&](GameState& state) { GameStateTestAccess::GameStart(state) -= seconds; });
     game.PostTick();
     return {"tick after " + std::to_string(seconds) + " s"};
 }

@@ -49,23 +49,23 @@ public:
         const GameState state = game.State();
         const int guesses = settingsStore.GetNumberOfGuesses();
         int filled = 0;
-        while (filled < CELL_COUNT && state.board[filled] != EMPTY_CELL) {
+        while (filled < CELL_COUNT && state.Board()[filled] != EMPTY_CELL) {
             ++filled;
         }
         for (int cell = filled; cell < CELL_COUNT; ++cell) {
-            ASSERT_EQ(state.board[cell], EMPTY_CELL) << "cells are filled strictly in order";
+            ASSERT_EQ(state.Board()[cell], EMPTY_CELL) << "cells are filled strictly in order";
         }
         EXPECT_LE(filled, PEG_COUNT * guesses) << "only the first 4 x " << guesses << " cells";
-        EXPECT_LE(state.gamesWon, state.gamesPlayed);
-        EXPECT_GE(state.gamesPlayed, last.gamesPlayed) << "the scoreboard never goes down";
-        EXPECT_GE(state.gamesWon, last.gamesWon) << "the scoreboard never goes down";
+        EXPECT_LE(state.GamesWon(), state.GamesPlayed());
+        EXPECT_GE(state.GamesPlayed(), last.GamesPlayed()) << "the scoreboard never goes down";
+        EXPECT_GE(state.GamesWon(), last.GamesWon()) << "the scoreboard never goes down";
 
         int resultDialogs = 0;
         for (const char* caption : kResultCaptions) {
             resultDialogs += CountThreadDialogs(caption);
         }
         EXPECT_LE(resultDialogs, 1) << "one result at a time";
-        EXPECT_EQ(state.resultShowing, resultDialogs) << "resultShowing while a result is up";
+        EXPECT_EQ(state.ResultShowing(), resultDialogs) << "resultShowing while a result is up";
 
         const auto now = StoredSettings();
         if (now != settings) {
@@ -140,8 +140,8 @@ TEST_F(MonkeyTest, RandomRealInputKeepsTheGameWholeAndResponsive) {
         if (!game->WaitForEnd(0)) {
             EXPECT_TRUE(CloseEverythingAndExit(*game)) << "a window would not close";
         }
-        gamesPlayed += invariants.last.gamesPlayed;
-        gamesWon += invariants.last.gamesWon;
+        gamesPlayed += invariants.last.GamesPlayed();
+        gamesWon += invariants.last.GamesWon();
         game.reset();
     }
     std::printf("monkey: %lu events in %lu s over %d sessions: %d games played, %d won, %d "

@@ -51,7 +51,7 @@ bool LabelShown(const GameSession& game, int row) {
 }
 
 bool FourDifferentColours(const GameState& state) {
-    return std::set<ColourIndex>(state.code.begin(), state.code.end()).size() == PEG_COUNT;
+    return std::set<ColourIndex>(state.Code().begin(), state.Code().end()).size() == PEG_COUNT;
 }
 
 class StoredFaultTest : public MainWindowTest, public testing::WithParamInterface<StoredFault> {};
@@ -68,7 +68,7 @@ TEST_P(StoredFaultTest, TheRunningGamePlaysWithTheDefaults) {
     EXPECT_TRUE(LabelShown(game, ROW_COUNT - 1));
     game.PostTick();
     ASSERT_TRUE(GameThread().Flush());
-    const std::string remaining = game.State().remainText.data();
+    const std::string remaining = game.State().RemainText().data();
     EXPECT_TRUE(remaining == "1500" || remaining == "1459") << remaining;
     for (int deal = 0; deal < 12; ++deal) {
         EXPECT_TRUE(FourDifferentColours(game.State())) << "deal " << deal;
@@ -78,7 +78,7 @@ TEST_P(StoredFaultTest, TheRunningGamePlaysWithTheDefaults) {
 
     // The twelfth row is still allowed, and wins.
     const GameState state = game.State();
-    const Guess code{state.code[0], state.code[1], state.code[2], state.code[3]};
+    const Guess code{state.Code()[0], state.Code()[1], state.Code()[2], state.Code()[3]};
     const Guess miss{code[1], code[2], code[3], code[0]};
     for (int row = 0; row < ROW_COUNT - 1; ++row) {
         EnterRow(game, miss);
@@ -86,7 +86,7 @@ TEST_P(StoredFaultTest, TheRunningGamePlaysWithTheDefaults) {
     const HWND win = EnterFinalRow(game, code, kWinCaption);
     ASSERT_NE(win, nullptr);
     CloseAndWaitForDeal(game, win);
-    EXPECT_EQ(game.State().gamesWon, 1);
+    EXPECT_EQ(game.State().GamesWon(), 1);
     EXPECT_TRUE(RecordedSounds().empty()) << "sounds are off by default";
 
     // The Difficulty dialog offers the defaults; Cancel leaves the stored values as they were.

@@ -36,7 +36,7 @@ int SizeFromEnvironment(const char* name, int fallback) {
 Guess Miss(const GameState& state) {
     Guess guess{};
     for (int p = 0; p < PEG_COUNT; ++p) {
-        guess[p] = (state.code[p] + 1) % COLOUR_COUNT;
+        guess[p] = (state.Code()[p] + 1) % COLOUR_COUNT;
     }
     return guess;
 }
@@ -81,7 +81,7 @@ protected:
     static void TickPasses(const GameSession& game, int count) {
         game.ChangeState([&](GameState& state) {
             for (int i = 0; i < count; ++i) {
-                state.clockText[0] = '\0';
+                GameStateTestAccess::ClockText(state)[0] = '\0';
                 SendMessageA(game.Window(), WM_TIMER, 1, 0);
             }
         });
@@ -101,7 +101,7 @@ protected:
     void PlayWinOnTheSecondRow(const GameSession& game) {
         const GameState state = game.State();
         ClickWithPasses(game, Miss(state), PEG_COUNT);
-        const Guess code{state.code[0], state.code[1], state.code[2], state.code[3]};
+        const Guess code{state.Code()[0], state.Code()[1], state.Code()[2], state.Code()[3]};
         ClickWithPasses(game, code, PEG_COUNT - 1);
         FinishGame(game, code[PEG_COUNT - 1], kWinCaption);
         ++gamesWon;
@@ -212,7 +212,7 @@ TEST_F(SoakTest, DisplayPassesAndTicksLeaveNoGdiOrUserObjectBehind) {
     }, 10000)) << "the window kept repainting on its own";
     EXPECT_TRUE(Repaints(game, IDC_HEADER_EXACT, IDB_HEADER_EXACT, [&] { PaintPasses(game, 1); }));
     TickPasses(game, 1); // the clock's first digit is empty until the first tick
-    const int secondDigit = IDB_LARGE_DIGIT_FIRST + game.State().clockText[1] - '0';
+    const int secondDigit = IDB_LARGE_DIGIT_FIRST + game.State().ClockText()[1] - '0';
     EXPECT_TRUE(Repaints(game, IDC_CLOCK_FIRST + 1, secondDigit, [&] { TickPasses(game, 1); }));
 
     // One cycle first: the system's own caches fill on first use of each picture and dialog.
@@ -237,8 +237,8 @@ TEST_F(SoakTest, DisplayPassesAndTicksLeaveNoGdiOrUserObjectBehind) {
 
     // The games the cycles meant to play were played.
     const GameState end = game.State();
-    EXPECT_EQ(end.gamesWon - start.gamesWon, gamesWon);
-    EXPECT_EQ(end.gamesPlayed - start.gamesPlayed, gamesWon + gamesLost);
+    EXPECT_EQ(end.GamesWon() - start.GamesWon(), gamesWon);
+    EXPECT_EQ(end.GamesPlayed() - start.GamesPlayed(), gamesWon + gamesLost);
     std::ostringstream user;
     PrintTo(userBefore, &user);
     std::printf("soak: %d display passes in %d cycles, %d games won and %d lost; %d GDI objects "

@@ -36,11 +36,11 @@ void MainWindowTest::CloseAndWaitForDeal(const GameSession& game, HWND dialog) {
     EXPECT_TRUE(WaitForDialogGone(dialog));
     EXPECT_TRUE(WaitUntil([&] {
         const GameState state = game.State();
-        return BoardIsEmpty(state) && state.resultShowing == 0;
+        return BoardIsEmpty(state) && state.ResultShowing() == 0;
     }));
 }
 
 bool MainWindowTest::BoardIsEmpty(const GameState& state) {
-    return std::all_of(state.board.begin(), state.board.end(),
+    return std::all_of(state.Board().begin(), state.Board().end(),
                        [](ColourIndex cell) { return cell == EMPTY_CELL; });
 }
