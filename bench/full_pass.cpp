@@ -1,54 +1,89 @@
 // The full pass as data, and the bare calls that draw it.
 #include "full_pass.h"
 
+#include "dialog_template.h"
 #include "resource.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
 
 namespace {
 
-constexpr SIZE kPeg{25, 25};
-constexpr SIZE kLargeDigit{24, 35};
-constexpr SIZE kColon{12, 35};
-constexpr SIZE kSmallDigit{11, 23};
-constexpr SIZE kHeader{18, 18};
 constexpr int kDarkRed = 4;
 constexpr int kNoMatchCount = IDB_SMALL_DIGIT_FIRST; // no row of the bench board scores
 
-void AddClock(std::vector<PassPicture>& pass, int firstControl, int y, const char* shown,
-              const int* xs) {
-    for (int i = 0; shown[i] != '\0'; ++i) {
-        const bool colon = shown[i] == ':';
-        pass.push_back({firstControl + i,
-                        colon ? IDB_COLON : IDB_LARGE_DIGIT_FIRST + (shown[i] - '0'),
-                        {xs[i], y, 0, 0},
-                        colon ? kColon : kLargeDigit});
-    }
+// Without the main window's template or its artwork there is no pass to measure.
+[[noreturn]] void Missing(const char* what, int id) {
+    std::fprintf(stderr, "full pass: this program has no %s %d\n", what, id);
+    std::exit(1);
 }
 
-// Positions in dialog units, as the main window's template has them.
-std::vector<PassPicture> MakeFullPass() {
+// From the bitmap's header rather than through GDI: the floor program builds its pass before
+// the first paint that its start-up is timed to.
+SIZE BitmapSize(int bitmapId) {
+    const HMODULE module = GetModuleHandleA(nullptr);
+    const HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(bitmapId), RT_BITMAP);
+    const HGLOBAL loaded = resource != nullptr ? LoadResource(module, resource) : nullptr;
+    const void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
+    BITMAPINFOHEADER header{};
+    if (data == nullptr || SizeofResource(module, resource) < sizeof header) {
+        Missing("bitmap", bitmapId);
+    }
+    std::memcpy(&header, data, sizeof header);
+    if (header.biSize < sizeof header) {
+        Missing("Windows bitmap", bitmapId);
+    }
+    return {header.biWidth, std::abs(header.biHeight)}; // a negative height: stored top down
+}
+
+class PassBuilder {
+public:
+    explicit PassBuilder(const DialogTemplate& layout) : layout(layout) {}
+
+    void Add(int controlId, int bitmapId) {
+        const TemplateItem* anchor = layout.Find(controlId);
+        if (anchor == nullptr) {
+            Missing("control", controlId);
+        }
+        pass.push_back({controlId, bitmapId, anchor->Units(), BitmapSize(bitmapId)});
+    }
+
+    void AddClock(int firstControl, const char* shown) {
+        for (int i = 0; shown[i] != '\0'; ++i) {
+            Add(firstControl + i,
+                shown[i] == ':' ? IDB_COLON : IDB_LARGE_DIGIT_FIRST + (shown[i] - '0'));
+        }
+    }
+
     std::vector<PassPicture> pass;
-    pass.push_back({IDC_HEADER_EXACT, IDB_HEADER_EXACT, {84, 19, 0, 0}, kHeader});
-    pass.push_back({IDC_HEADER_COLOUR, IDB_HEADER_COLOUR, {98, 19, 0, 0}, kHeader});
+
+private:
+    const DialogTemplate& layout;
+};
+
+std::vector<PassPicture> MakeFullPass() {
+    const std::optional<DialogTemplate> layout =
+        LoadDialogTemplate(GetModuleHandleA(nullptr), IDD_MAIN);
+    if (!layout) {
+        Missing("dialog template", IDD_MAIN);
+    }
+    PassBuilder builder(*layout);
+    builder.Add(IDC_HEADER_EXACT, IDB_HEADER_EXACT);
+    builder.Add(IDC_HEADER_COLOUR, IDB_HEADER_COLOUR);
     for (int cell = 0; cell < 48; ++cell) {
-        const int row = cell / 4;
-        const int position = cell % 4;
-        pass.push_back({IDC_PEG_FIRST + cell,
-                        IDB_PEG_FIRST + kDarkRed + cell % 2,
-                        {25 + 13 * position, 37 + 12 * row, 0, 0},
-                        kPeg});
+        builder.Add(IDC_PEG_FIRST + cell, IDB_PEG_FIRST + kDarkRed + cell % 2);
     }
-    static constexpr int kClockX[] = {136, 149, 162, 169, 182, 195, 202, 215};
-    AddClock(pass, IDC_CLOCK_FIRST, 33, "11:21:07", kClockX);
-    AddClock(pass, IDC_REMAIN_FIRST, 72, "14:54", kClockX);
+    builder.AddClock(IDC_CLOCK_FIRST, "11:21:07");
+    builder.AddClock(IDC_REMAIN_FIRST, "14:54");
     for (int row = 0; row < 12; ++row) {
-        pass.push_back(
-            {IDC_EXACT_FIRST + row, kNoMatchCount, {84, 37 + 12 * row, 0, 0}, kSmallDigit});
+        builder.Add(IDC_EXACT_FIRST + row, kNoMatchCount);
     }
     for (int row = 0; row < 12; ++row) {
-        pass.push_back(
-            {IDC_COLOUR_COUNT_FIRST + row, kNoMatchCount, {99, 37 + 12 * row, 0, 0}, kSmallDigit});
+        builder.Add(IDC_COLOUR_COUNT_FIRST + row, kNoMatchCount);
     }
-    return pass;
+    return builder.pass;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
-// The 87 pictures of a full display pass of the main window, where they go and which bitmap
-// each one shows, and the floor they are measured against: the same pictures drawn by bare
+// The 87 pictures of a full display pass of the main window, where they go (as the main
+// window's template in the program's resources places their anchors) and which bitmap each one
+// shows, and the floor they are measured against: the same pictures drawn by bare
 // LoadBitmapA / blit / free calls, without finding controls or anything else in between.
 #pragma once
 
@@ -10,7 +11,7 @@
 struct PassPicture {
     int controlId; // the main window's anchor
     int bitmapId;
-    RECT dialogUnits; // the anchor's top-left corner; right and bottom unused
+    RECT dialogUnits; // the anchor; the picture goes at its top-left corner
     SIZE pixels;      // the picture's own size
 };
 
