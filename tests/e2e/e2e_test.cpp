@@ -2,9 +2,9 @@
 // key presses from this program, judged by its windows, the screen and what it stored.
 #include "game_process.h"
 #include "input.h"
-#include "stored_settings.h"
 #include "resource.h"
 #include "screen.h"
+#include "stored_settings.h"
 #include "wait.h"
 
 #include <gtest/gtest.h>
@@ -195,7 +195,7 @@ TEST_F(GameEndToEnd, DifficultyOkStoresTheThreeSettings) {
     const HWND difficulty = OpenDifficulty(game);
     ASSERT_NE(difficulty, nullptr);
     EXPECT_TRUE(WaitUntil([&] { return IsGrey(difficulty); })) << kGrey;
-    PostMessageA(GetDlgItem(difficulty, IDOK), BM_CLICK, 0, 0);
+    PressDialogButton(difficulty, IDOK);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(difficulty); }));
 
     for (const auto& [name, text] : {std::pair{"NumberOfGuesses", "12"},

@@ -3,9 +3,9 @@
 // registry. Wine takes the version to report from the game's own application defaults.
 #include "game_process.h"
 #include "input.h"
-#include "stored_settings.h"
 #include "resource.h"
 #include "screen.h"
+#include "stored_settings.h"
 #include "wait.h"
 
 #include <gtest/gtest.h>
@@ -70,7 +70,7 @@ protected:
         if (before) {
             before(dialog);
         }
-        PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+        PressDialogButton(dialog, IDOK);
         ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
     }
 };

@@ -156,10 +156,6 @@ HWND FindDialog(const char* caption, const char* textStart) {
     return search.found;
 }
 
-void PressButton(HWND dialog, int id) {
-    PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-}
-
 void EndProgramsShowing(const char* caption) {
     for (int attempt = 0; attempt < 10; ++attempt) {
         const HWND dialog = FindDialog(caption, "");

@@ -34,5 +34,3 @@ std::optional<DWORD> RunAndWait(const std::string& commandLine, DWORD timeoutMs 
 HWND FindDialog(const char* caption, const char* textStart);
 // Ends the programs that show a dialog with that caption.
 void EndProgramsShowing(const char* caption);
-// Clicks the dialog's button as a mouse click would.
-void PressButton(HWND dialog, int id);

@@ -109,17 +109,17 @@ protected:
         HWND uninstaller = nullptr;
         ASSERT_TRUE(
             WaitUntil([&] { return (uninstaller = FindDialog(kUninstallCaption, "")); }, 20000));
-        PressButton(uninstaller, IDOK);
+        PressDialogButton(uninstaller, IDOK);
         HWND question = nullptr;
         ASSERT_TRUE(WaitUntil([&] { return (question = FindDialog(kUninstallCaption, kQuestion)); },
                               20000));
         EXPECT_TRUE(PathExists(folder + "\\zodedu.exe"))
             << "the question comes before anything goes";
-        PressButton(question, answer);
+        PressDialogButton(question, answer);
         EXPECT_TRUE(WaitUntil([&] { return !PathExists(folder); }, 20000)) << folder;
         HWND close = GetDlgItem(uninstaller, IDOK);
         ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(close) != FALSE; }, 20000));
-        PressButton(uninstaller, IDOK);
+        PressDialogButton(uninstaller, IDOK);
         EXPECT_TRUE(WaitUntil([&] { return !IsWindow(uninstaller); }, 20000));
     }
 };

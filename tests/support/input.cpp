@@ -133,3 +133,13 @@ void BringToFront(HWND window) {
     SetForegroundWindow(window);
     WaitUntil([&] { return GetForegroundWindow() == window; }, 2000);
 }
+
+void PressDialogButton(HWND dialog, int id) {
+    WaitUntil([&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        return GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info) &&
+               info.hwndActive == dialog && GetForegroundWindow() == dialog;
+    });
+    PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}

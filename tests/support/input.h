@@ -24,3 +24,9 @@ void DoubleClickWindow(HWND window);
 bool ClickCloseBox(HWND window);
 // Makes the window the foreground one, so that keys reach it.
 void BringToFront(HWND window);
+
+// Not input but a message, as a dialog's keyboard interface sends it: a dialog's button pressed
+// by a posted BM_CLICK (what follows may open more dialogs), once the dialog is the active,
+// foreground window. A button of a dialog still being activated can lose the click: its press
+// takes the mouse capture, which the activation may take away before the release.
+void PressDialogButton(HWND dialog, int id);

@@ -88,10 +88,6 @@ int CountThreadDialogs(const char* caption) {
     return found.count;
 }
 
-void PostClick(HWND dialog, int buttonId) {
-    PostMessageA(GetDlgItem(dialog, buttonId), BM_CLICK, 0, 0);
-}
-
 GameSession::GameSession() {
     // Posted: the modal run must not hold up the test thread.
     GameThread().Post([this] {

@@ -22,8 +22,6 @@ const WindowThread& GameThread();
 HWND FindThreadDialog(const char* caption);
 // How many such dialogs are up.
 int CountThreadDialogs(const char* caption);
-// Presses the dialog's button (BM_CLICK, posted: what follows may open more dialogs).
-void PostClick(HWND dialog, int buttonId);
 
 class GameSession {
 public:

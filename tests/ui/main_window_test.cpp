@@ -3,11 +3,13 @@
 // the Difficulty dialog, and a limit lowered in storage mid-game.
 #include "main_window.h"
 
+#include "input.h"
+#include "program_texts.h"
 #include "resource.h"
 #include "settings_store.h"
 #include "ui_test_support.h"
-#include "wave_recorder.h"
 #include "wait.h"
+#include "wave_recorder.h"
 
 #include <ctime>
 
@@ -25,16 +27,16 @@ TEST_F(MainWindowTest, AGameWonOnTheLastAllowedRowCountsAsAWin) {
     game.SetCode(kCode);
     EnterRow(game, kMiss);
     EnterRow(game, {3, 2, 1, 0});
-    const HWND win = EnterFinalRow(game, kCode, kWinCaption);
+    const HWND win = EnterFinalRow(game, kCode, Caption(IDD_WIN));
     ASSERT_NE(win, nullptr);
-    EXPECT_EQ(CountThreadDialogs(kLoseCaption), 0);
+    EXPECT_EQ(CountThreadDialogs(Caption(IDD_LOSE)), 0);
     const GameState during = game.State();
     EXPECT_EQ(during.ResultShowing(), 1);
     EXPECT_EQ(during.GamesPlayed(), 1);
     EXPECT_EQ(during.GamesWon(), 1);
 
     CloseAndWaitForDeal(game, win);
-    EXPECT_EQ(CountThreadDialogs(kLoseCaption), 0);
+    EXPECT_EQ(CountThreadDialogs(Caption(IDD_LOSE)), 0);
     EXPECT_EQ(game.State().GamesWon(), 1);
 }
 
@@ -48,9 +50,9 @@ TEST_F(MainWindowTest, WithOneGuessTheFourthWrongPegLosesAndTheScoreboardKeepsCo
         game.ClickColour(colour);
     }
     ASSERT_TRUE(GameThread().Flush());
-    EXPECT_EQ(CountThreadDialogs(kLoseCaption), 0) << "three pegs are no complete row";
+    EXPECT_EQ(CountThreadDialogs(Caption(IDD_LOSE)), 0) << "three pegs are no complete row";
     game.PostClickColour(4);
-    const HWND lose = WaitForDialog(kLoseCaption);
+    const HWND lose = WaitForDialog(Caption(IDD_LOSE));
     ASSERT_NE(lose, nullptr);
     EXPECT_EQ(game.State().GamesPlayed(), 1);
     EXPECT_EQ(game.State().GamesWon(), 0);
@@ -59,7 +61,7 @@ TEST_F(MainWindowTest, WithOneGuessTheFourthWrongPegLosesAndTheScoreboardKeepsCo
     // Two wins make three games with two won.
     for (int g = 0; g < 2; ++g) {
         game.SetCode(kCode);
-        const HWND win = EnterFinalRow(game, kCode, kWinCaption);
+        const HWND win = EnterFinalRow(game, kCode, Caption(IDD_WIN));
         ASSERT_NE(win, nullptr);
         CloseAndWaitForDeal(game, win);
     }
@@ -74,14 +76,14 @@ TEST_F(MainWindowTest, TimeUpWhileTheLoseDialogIsOpenIsNotASecondLoss) {
     GameSession game;
     ASSERT_TRUE(game.Started());
     game.SetCode(kCode);
-    const HWND lose = EnterFinalRow(game, kMiss, kLoseCaption);
+    const HWND lose = EnterFinalRow(game, kMiss, Caption(IDD_LOSE));
     ASSERT_NE(lose, nullptr);
 
     game.ExpireCountdown(15);
     game.PostTick();
     game.PostTick();
     ASSERT_TRUE(GameThread().Flush());
-    EXPECT_EQ(CountThreadDialogs(kLoseCaption), 1);
+    EXPECT_EQ(CountThreadDialogs(Caption(IDD_LOSE)), 1);
     EXPECT_EQ(game.State().GamesPlayed(), 1);
     EXPECT_EQ(game.State().RemainText().data(), std::string("0000")) << "ticks go on underneath";
 
@@ -89,7 +91,7 @@ TEST_F(MainWindowTest, TimeUpWhileTheLoseDialogIsOpenIsNotASecondLoss) {
     // The deal restarted the countdown: the next tick is no loss either.
     game.PostTick();
     ASSERT_TRUE(GameThread().Flush());
-    EXPECT_EQ(CountThreadDialogs(kLoseCaption), 0);
+    EXPECT_EQ(CountThreadDialogs(Caption(IDD_LOSE)), 0);
     EXPECT_EQ(game.State().GamesPlayed(), 1);
     const std::string remaining = game.State().RemainText().data();
     EXPECT_TRUE(remaining == "1500" || remaining == "1459") << remaining;
@@ -100,12 +102,12 @@ TEST_F(MainWindowTest, TimeUpUnderTheAboutDialogRaisesTheLoseDialogOverItAndDeal
     ASSERT_TRUE(game.Started());
     EnterRow(game, {4, 4, 4, 4});
     game.PostCommandClick(IDC_ABOUT);
-    const HWND about = WaitForDialog("About Zodedu");
+    const HWND about = WaitForDialog(Caption(IDD_ABOUT));
     ASSERT_NE(about, nullptr);
 
     game.ExpireCountdown(15);
     game.PostTick();
-    const HWND lose = WaitForDialog(kLoseCaption);
+    const HWND lose = WaitForDialog(Caption(IDD_LOSE));
     ASSERT_NE(lose, nullptr);
     EXPECT_EQ(GetWindow(lose, GW_OWNER), about);
     EXPECT_FALSE(IsWindowEnabled(about));
@@ -118,7 +120,7 @@ TEST_F(MainWindowTest, TimeUpUnderTheAboutDialogRaisesTheLoseDialogOverItAndDeal
     const GameState dealt = game.State();
     EXPECT_GE(dealt.GameStart(), static_cast<std::int64_t>(std::time(nullptr)) - 5);
     EXPECT_EQ(dealt.GamesPlayed(), 1);
-    PostClick(about, IDOK);
+    PressDialogButton(about, IDOK);
     EXPECT_TRUE(WaitForDialogGone(about));
     EXPECT_TRUE(IsWindowEnabled(game.Window()));
 }
@@ -128,7 +130,7 @@ TEST_F(MainWindowTest, EscapeDealsANewGameAndLeavesTheScoreboard) {
     GameSession game;
     ASSERT_TRUE(game.Started());
     game.SetCode(kCode);
-    const HWND win = EnterFinalRow(game, kCode, kWinCaption);
+    const HWND win = EnterFinalRow(game, kCode, Caption(IDD_WIN));
     ASSERT_NE(win, nullptr);
     CloseAndWaitForDeal(game, win);
 
@@ -197,10 +199,10 @@ TEST_F(MainWindowTest, ARowCompletedByTheSecondPegOfADoubleClickIsScoredOnce) {
     game.ClickColour(1);
     game.ClickColour(2);
     game.PostDoubleClickColour(0);
-    const HWND win = WaitForDialog(kWinCaption);
+    const HWND win = WaitForDialog(Caption(IDD_WIN));
     ASSERT_NE(win, nullptr);
     ASSERT_TRUE(GameThread().Flush());
-    EXPECT_EQ(CountThreadDialogs(kWinCaption), 1);
+    EXPECT_EQ(CountThreadDialogs(Caption(IDD_WIN)), 1);
     const GameState state = game.State();
     EXPECT_EQ(state.GamesPlayed(), 1);
     EXPECT_EQ(state.GamesWon(), 1);
@@ -217,9 +219,9 @@ TEST_F(MainWindowTest, DifficultyCancelKeepsTheGameAndOkDealsEvenWithoutAChange)
     const GameState before = game.State();
 
     game.PostCommandClick(IDC_DIFFICULTY);
-    HWND difficulty = WaitForDialog("Difficulty");
+    HWND difficulty = WaitForDialog(Caption(IDD_DIFFICULTY));
     ASSERT_NE(difficulty, nullptr);
-    PostClick(difficulty, IDCANCEL);
+    PressDialogButton(difficulty, IDCANCEL);
     ASSERT_TRUE(WaitForDialogGone(difficulty));
     ASSERT_TRUE(GameThread().Flush());
     const GameState kept = game.State();
@@ -228,9 +230,9 @@ TEST_F(MainWindowTest, DifficultyCancelKeepsTheGameAndOkDealsEvenWithoutAChange)
     EXPECT_EQ(kept.GameStart(), before.GameStart());
 
     game.PostCommandClick(IDC_DIFFICULTY);
-    difficulty = WaitForDialog("Difficulty");
+    difficulty = WaitForDialog(Caption(IDD_DIFFICULTY));
     ASSERT_NE(difficulty, nullptr);
-    PostClick(difficulty, IDOK);
+    PressDialogButton(difficulty, IDOK);
     ASSERT_TRUE(WaitForDialogGone(difficulty));
     EXPECT_TRUE(WaitUntil([&] { return BoardIsEmpty(game.State()); }));
     EXPECT_EQ(game.State().GamesPlayed(), 0);
@@ -242,10 +244,10 @@ TEST_F(MainWindowTest, ADifficultyChangeSetsTheRowLabelsOfTheNewGame) {
     EXPECT_TRUE(IsWindowVisible(game.Item(IDC_ROW_LABEL_FIRST + 11)));
 
     game.PostCommandClick(IDC_DIFFICULTY);
-    const HWND difficulty = WaitForDialog("Difficulty");
+    const HWND difficulty = WaitForDialog(Caption(IDD_DIFFICULTY));
     ASSERT_NE(difficulty, nullptr);
     SendMessageA(GetDlgItem(difficulty, IDC_GUESSES), CB_SETCURSEL, 4, 0); // "5"
-    PostClick(difficulty, IDOK);
+    PressDialogButton(difficulty, IDOK);
     ASSERT_TRUE(WaitForDialogGone(difficulty));
     EXPECT_TRUE(WaitUntil([&] {
         for (int row = 0; row < ROW_COUNT; ++row) {
@@ -270,8 +272,8 @@ TEST_F(MainWindowTest, ALimitLoweredInStorageBelowTheRowsPlayedStopsFurtherEntri
     game.PostClickColour(0);
     game.PostClickColour(2);
     ASSERT_TRUE(GameThread().Flush());
-    EXPECT_EQ(CountThreadDialogs(kLoseCaption), 0);
-    EXPECT_EQ(CountThreadDialogs(kWinCaption), 0);
+    EXPECT_EQ(CountThreadDialogs(Caption(IDD_LOSE)), 0);
+    EXPECT_EQ(CountThreadDialogs(Caption(IDD_WIN)), 0);
     const GameState state = game.State();
     EXPECT_EQ(state.Board()[12], 1);
     EXPECT_EQ(state.Board()[13], EMPTY_CELL);
@@ -312,7 +314,7 @@ TEST_F(MainWindowTest, HelpAsksTheHelpEngineForTheContents) {
     const HWND box = WaitForDialog("main_window_test");
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(GetWindow(box, GW_OWNER), game.Window());
-    PostClick(box, IDOK);
+    PressDialogButton(box, IDOK);
     EXPECT_TRUE(WaitForDialogGone(box));
     EXPECT_FALSE(game.WaitForEnd(200)) << "the game goes on";
 }

@@ -1,12 +1,14 @@
 // Settings keys that hold what no dialog ever writes (garbage text, a number of another type,
 // a value longer than the store reads), met by the running game: it plays with the defaults,
 // shows them in its dialogs and leaves the stored values alone until an OK replaces them.
-#include "stored_settings.h"
+#include "program_texts.h"
 #include "resource.h"
+#include "input.h"
 #include "settings_store.h"
+#include "stored_settings.h"
 #include "ui_test_support.h"
-#include "wave_recorder.h"
 #include "wait.h"
+#include "wave_recorder.h"
 
 #include <windows.h>
 
@@ -83,7 +85,7 @@ TEST_P(StoredFaultTest, TheRunningGamePlaysWithTheDefaults) {
     for (int row = 0; row < ROW_COUNT - 1; ++row) {
         EnterRow(game, miss);
     }
-    const HWND win = EnterFinalRow(game, code, kWinCaption);
+    const HWND win = EnterFinalRow(game, code, Caption(IDD_WIN));
     ASSERT_NE(win, nullptr);
     CloseAndWaitForDeal(game, win);
     EXPECT_EQ(game.State().GamesWon(), 1);
@@ -91,7 +93,7 @@ TEST_P(StoredFaultTest, TheRunningGamePlaysWithTheDefaults) {
 
     // The Difficulty dialog offers the defaults; Cancel leaves the stored values as they were.
     game.PostCommandClick(IDC_DIFFICULTY);
-    const HWND difficulty = WaitForDialog("Difficulty");
+    const HWND difficulty = WaitForDialog(Caption(IDD_DIFFICULTY));
     ASSERT_NE(difficulty, nullptr);
     char guesses[8] = {}, limit[8] = {};
     GetDlgItemTextA(difficulty, IDC_GUESSES, guesses, sizeof guesses);
@@ -99,7 +101,7 @@ TEST_P(StoredFaultTest, TheRunningGamePlaysWithTheDefaults) {
     EXPECT_STREQ(guesses, "12");
     EXPECT_STREQ(limit, "15");
     EXPECT_EQ(SendDlgItemMessageA(difficulty, IDC_DUPLICATES, BM_GETCHECK, 0, 0), BST_UNCHECKED);
-    PostClick(difficulty, IDCANCEL);
+    PressDialogButton(difficulty, IDCANCEL);
     ASSERT_TRUE(WaitForDialogGone(difficulty));
     for (const char* name : kKeys) {
         EXPECT_EQ(Stored(name), std::make_pair(GetParam().type, GetParam().bytes)) << name;
@@ -107,9 +109,9 @@ TEST_P(StoredFaultTest, TheRunningGamePlaysWithTheDefaults) {
 
     // OK stores proper texts in their place.
     game.PostCommandClick(IDC_DIFFICULTY);
-    const HWND again = WaitForDialog("Difficulty");
+    const HWND again = WaitForDialog(Caption(IDD_DIFFICULTY));
     ASSERT_NE(again, nullptr);
-    PostClick(again, IDOK);
+    PressDialogButton(again, IDOK);
     ASSERT_TRUE(WaitForDialogGone(again));
     EXPECT_EQ(Stored("NumberOfGuesses"), std::make_pair(DWORD{REG_SZ}, std::string("12", 3)));
     EXPECT_EQ(Stored("TimeLimit"), std::make_pair(DWORD{REG_SZ}, std::string("15", 3)));

@@ -1,6 +1,7 @@
 // The settings live in the test prefix's registry; each test starts from none stored.
 #include "ui_test_support.h"
 
+#include "input.h"
 #include "stored_settings.h"
 #include "wait.h"
 #include "wave_recorder.h"
@@ -32,7 +33,7 @@ HWND MainWindowTest::EnterFinalRow(const GameSession& game, const Guess& guess,
 }
 
 void MainWindowTest::CloseAndWaitForDeal(const GameSession& game, HWND dialog) {
-    PostClick(dialog, IDOK);
+    PressDialogButton(dialog, IDOK);
     EXPECT_TRUE(WaitForDialogGone(dialog));
     EXPECT_TRUE(WaitUntil([&] {
         const GameState state = game.State();
