@@ -2,8 +2,9 @@
 // the colours as the buttons do, once per press, never with Ctrl or Alt, and never from inside
 // a dialog of the game. A whole game is won from the keyboard, reading the counts off the screen.
 #include "game_process.h"
-#include "input.h"
 #include "game_state.h"
+#include "input.h"
+#include "program_texts.h"
 #include "resource.h"
 #include "screen.h"
 #include "stored_settings.h"
@@ -162,7 +163,7 @@ TEST_F(KeyboardPlayTest, AHeldKeyEntersOnePegAndCtrlOrAltEnterNone) {
 
 TEST_F(KeyboardPlayTest, ADigitInTheDifficultyDialogChoosesInItsListAndLeavesTheBoard) {
     PressKey('D', {VK_MENU});
-    const HWND difficulty = game.WaitForWindow("#32770", "Difficulty");
+    const HWND difficulty = game.WaitForWindow("#32770", Caption(IDD_DIFFICULTY));
     ASSERT_NE(difficulty, nullptr);
     BringToFront(difficulty);
     ASSERT_TRUE(WaitUntil([&] { return GetDlgItem(difficulty, IDC_GUESSES) != nullptr; }));
@@ -184,12 +185,12 @@ TEST_F(KeyboardPlayTest, AWholeGameIsWonFromTheKeyboard) {
         TypeRow(guess);
         int exact = -1, colour = -1;
         ASSERT_TRUE(WaitUntil([&] {
-            won = game.WaitForWindow("#32770", "Phew!!!", 0) != nullptr;
+            won = game.WaitForWindow("#32770", Caption(IDD_WIN), 0) != nullptr;
             exact = CountShown(game.Item(IDC_EXACT_FIRST + row));
             colour = CountShown(game.Item(IDC_COLOUR_COUNT_FIRST + row));
             return won || (exact >= 0 && colour >= 0);
         })) << "row " << row + 1 << " was not scored";
-        ASSERT_EQ(game.WaitForWindow("#32770", "Bang!!!", 0), nullptr) << "lost on row " << row + 1;
+        ASSERT_EQ(game.WaitForWindow("#32770", Caption(IDD_LOSE), 0), nullptr) << "lost on row " << row + 1;
         std::erase_if(candidates, [&](const Code& code) {
             return Score(code, guess) != std::pair{exact, colour};
         });

@@ -3,11 +3,12 @@
 // second running copy follows; and while the choice is off or unreadable every picture is the
 // plain one of the catalogue, pixel for pixel.
 #include "game_process.h"
-#include "input.h"
 #include "game_state.h"
-#include "stored_settings.h"
+#include "input.h"
+#include "program_texts.h"
 #include "resource.h"
 #include "screen.h"
+#include "stored_settings.h"
 #include "wait.h"
 
 #include <gtest/gtest.h>
@@ -95,11 +96,11 @@ TEST_F(NumberedPegsTest, TheLoseDialogShowsTheCodeNumbered) {
         for (const char* key = guess; *key != '\0'; ++key) {
             PressKey(static_cast<WORD>(*key));
         }
-        lose = game.WaitForWindow("#32770", "Bang!!!", 2000);
+        lose = game.WaitForWindow("#32770", Caption(IDD_LOSE), 2000);
         if (lose != nullptr) {
             break;
         }
-        const HWND win = game.WaitForWindow("#32770", "Phew!!!");
+        const HWND win = game.WaitForWindow("#32770", Caption(IDD_WIN));
         ASSERT_NE(win, nullptr);
         PressKey(VK_RETURN);
         ASSERT_TRUE(WaitUntil([&] { return !IsWindow(win); }));

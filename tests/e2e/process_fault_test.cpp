@@ -3,10 +3,11 @@
 // and two copies of the program changing the shared settings in turn.
 #include "game_process.h"
 #include "input.h"
+#include "program_texts.h"
 #include "resource.h"
 #include "screen.h"
-#include "wait.h"
 #include "stored_settings.h"
+#include "wait.h"
 
 #include <gtest/gtest.h>
 
@@ -113,7 +114,7 @@ TEST_P(SoundFaultTest, WithSoundsOnAGameIsPlayedLostAndEndedWithoutAWordOrAWait)
     for (int peg = 0; peg < 4; ++peg) {
         ClickWindow(game.Item(IDC_COLOUR_BUTTON_FIRST));
     }
-    const HWND lose = game.WaitForWindow("#32770", "Bang!!!"); // "lose.wav"
+    const HWND lose = game.WaitForWindow("#32770", Caption(IDD_LOSE)); // "lose.wav"
     ASSERT_NE(lose, nullptr);
     EXPECT_EQ(game.Windows().size(), 2u) << "nothing but the game and its lose dialog";
     EXPECT_TRUE(CloseWith(lose, VK_RETURN));
@@ -127,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(Sounds, SoundFaultTest, testing::Values(true, false),
 
 // Opens the copy's Settings, finds the box showing `shown`, toggles it and stores that.
 void ToggleSounds(const GameProcess& game, bool shown) {
-    const HWND dialog = OpenDialog(game, IDC_SETTINGS, "Settings");
+    const HWND dialog = OpenDialog(game, IDC_SETTINGS, Caption(IDD_SETTINGS));
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(Checked(dialog, IDC_SOUND_EFFECTS), shown);
     PressKey(VK_SPACE);
@@ -143,7 +144,7 @@ TEST_F(ProcessFaultTest, TwoCopiesChangingTheSettingsInTurnEachSeeTheOthersLates
     ASSERT_NE(second.Main(), nullptr);
 
     // The first copy lowers the guesses to 5 and deals; the second deals with them next time.
-    HWND dialog = OpenDialog(first, IDC_DIFFICULTY, "Difficulty");
+    HWND dialog = OpenDialog(first, IDC_DIFFICULTY, Caption(IDD_DIFFICULTY));
     ASSERT_NE(dialog, nullptr);
     SelectWithKeys(4);
     EXPECT_TRUE(CloseWith(dialog, VK_RETURN));
@@ -155,7 +156,7 @@ TEST_F(ProcessFaultTest, TwoCopiesChangingTheSettingsInTurnEachSeeTheOthersLates
     EXPECT_TRUE(WaitUntil([&] { return LabelsShown(second) == 5; }));
 
     // The second copy shows that, and answers with 9 guesses, 3 minutes and duplicates.
-    dialog = OpenDialog(second, IDC_DIFFICULTY, "Difficulty");
+    dialog = OpenDialog(second, IDC_DIFFICULTY, Caption(IDD_DIFFICULTY));
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(Selected(dialog, IDC_GUESSES), "5");
     EXPECT_EQ(Selected(dialog, IDC_TIME_LIMIT), "15");
@@ -171,7 +172,7 @@ TEST_F(ProcessFaultTest, TwoCopiesChangingTheSettingsInTurnEachSeeTheOthersLates
     EXPECT_TRUE(WaitUntil([&] { return LabelsShown(second) == 9; }));
 
     // The first copy sees all three, takes the duplicates back, and its next game has 9 rows.
-    dialog = OpenDialog(first, IDC_DIFFICULTY, "Difficulty");
+    dialog = OpenDialog(first, IDC_DIFFICULTY, Caption(IDD_DIFFICULTY));
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(Selected(dialog, IDC_GUESSES), "9");
     EXPECT_EQ(Selected(dialog, IDC_TIME_LIMIT), "3");
@@ -186,7 +187,7 @@ TEST_F(ProcessFaultTest, TwoCopiesChangingTheSettingsInTurnEachSeeTheOthersLates
     // Sounds: on in one copy, seen and turned off in the other, seen off in the first.
     ASSERT_NO_FATAL_FAILURE(ToggleSounds(first, false));
     ASSERT_NO_FATAL_FAILURE(ToggleSounds(second, true));
-    dialog = OpenDialog(first, IDC_SETTINGS, "Settings");
+    dialog = OpenDialog(first, IDC_SETTINGS, Caption(IDD_SETTINGS));
     ASSERT_NE(dialog, nullptr);
     EXPECT_FALSE(Checked(dialog, IDC_SOUND_EFFECTS));
     EXPECT_TRUE(CloseWith(dialog, VK_ESCAPE));
@@ -198,7 +199,7 @@ TEST_F(ProcessFaultTest, TwoCopiesChangingTheSettingsInTurnEachSeeTheOthersLates
         ClickWindow(first.Item(IDC_COLOUR_BUTTON_FIRST + peg / 4)); // one colour a row: no win
     }
     EXPECT_TRUE(WaitUntil([&] { return ShowsPicture(first.Item(IDC_PEG_FIRST + 11)); }));
-    dialog = OpenDialog(second, IDC_DIFFICULTY, "Difficulty");
+    dialog = OpenDialog(second, IDC_DIFFICULTY, Caption(IDD_DIFFICULTY));
     ASSERT_NE(dialog, nullptr);
     SelectWithKeys(1);
     EXPECT_TRUE(CloseWith(dialog, VK_RETURN));

@@ -3,8 +3,8 @@
 // double-clicks, and handing the control and the faces back.
 #include "bitmap_button.h"
 
-#include "test_dialog.h"
 #include "screen.h"
+#include "test_dialog.h"
 #include "wait.h"
 
 #include <gtest/gtest.h>

@@ -75,15 +75,20 @@ private:
     bool failed = false;
 };
 
+// A rectangle in dialog units, as both a template and its items hold it.
+void ReadPlace(TemplateReader& reader, short& x, short& y, short& width, short& height) {
+    x = reader.Short();
+    y = reader.Short();
+    width = reader.Short();
+    height = reader.Short();
+}
+
 TemplateItem ReadItem(TemplateReader& reader) {
     TemplateItem item;
     reader.AlignToDWord();
     item.style = reader.DWord();
     item.exStyle = reader.DWord();
-    item.x = reader.Short();
-    item.y = reader.Short();
-    item.width = reader.Short();
-    item.height = reader.Short();
+    ReadPlace(reader, item.x, item.y, item.width, item.height);
     item.id = reader.Word();
     item.className = reader.NameOrOrdinal();
     item.title = reader.NameOrOrdinal();
@@ -130,10 +135,7 @@ std::optional<DialogTemplate> ParseDialogTemplate(const void* data, std::size_t 
     }
     dialog.exStyle = reader.DWord();
     const WORD count = reader.Word();
-    dialog.x = reader.Short();
-    dialog.y = reader.Short();
-    dialog.width = reader.Short();
-    dialog.height = reader.Short();
+    ReadPlace(reader, dialog.x, dialog.y, dialog.width, dialog.height);
     dialog.menu = reader.NameOrOrdinal();
     dialog.className = reader.NameOrOrdinal();
     dialog.title = reader.String();

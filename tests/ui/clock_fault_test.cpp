@@ -2,12 +2,13 @@
 // for the window's own tick the deal is moved instead (the same difference to the clock):
 // the clocks show what the moved time gives, and only a move past the limit loses, once.
 #include "game_clock.h"
+#include "program_texts.h"
 #include "resource.h"
 #include "screen.h"
-#include "wait.h"
 #include "settings_store.h"
 #include "ui_test_support.h"
 #include "update_display.h"
+#include "wait.h"
 
 #include <cstdio>
 #include <ctime>
@@ -82,8 +83,8 @@ TEST_F(ClockFaultTest, TheWindowsTickLosesExactlyAtTheLimit) {
             if (GameThread().Flush() && Now() == now) {
                 return true;
             }
-            if (CountThreadDialogs(kLoseCaption) != 0) {
-                CloseAndWaitForDeal(game, WaitForDialog(kLoseCaption));
+            if (CountThreadDialogs(Caption(IDD_LOSE)) != 0) {
+                CloseAndWaitForDeal(game, WaitForDialog(Caption(IDD_LOSE)));
             }
         }
         return false;
@@ -91,14 +92,14 @@ TEST_F(ClockFaultTest, TheWindowsTickLosesExactlyAtTheLimit) {
 
     ASSERT_TRUE(exactTick(59)) << "no tick stayed within its second";
     EXPECT_EQ(game.State().RemainText().data(), std::string("0001"));
-    EXPECT_EQ(CountThreadDialogs(kLoseCaption), 0);
+    EXPECT_EQ(CountThreadDialogs(Caption(IDD_LOSE)), 0);
     EXPECT_EQ(game.State().GamesPlayed(), 0);
 
     ASSERT_TRUE(exactTick(60)) << "no tick stayed within its second";
     EXPECT_EQ(game.State().RemainText().data(), std::string("0000"));
-    EXPECT_EQ(CountThreadDialogs(kLoseCaption), 1) << "the tick at the limit loses";
+    EXPECT_EQ(CountThreadDialogs(Caption(IDD_LOSE)), 1) << "the tick at the limit loses";
     EXPECT_EQ(game.State().GamesPlayed(), 1);
-    const HWND lose = WaitForDialog(kLoseCaption);
+    const HWND lose = WaitForDialog(Caption(IDD_LOSE));
     ASSERT_NE(lose, nullptr);
     CloseAndWaitForDeal(game, lose);
 }
@@ -167,20 +168,20 @@ TEST_F(ClockFaultTest, TheWindowsTickAfterTheClockMovedLosesOnlyPastTheLimitAndO
     moveDeal(-60);
     EXPECT_TRUE(RemainingWithin(game.State(), 120, spentBefore + 60, spentAfter + 60))
         << game.State().RemainText().data();
-    EXPECT_EQ(CountThreadDialogs(kLoseCaption), 0);
+    EXPECT_EQ(CountThreadDialogs(Caption(IDD_LOSE)), 0);
     EXPECT_EQ(game.State().GamesPlayed(), 0);
 
     // Forward past the limit: one loss, however many ticks come while it is shown.
     game.ChangeState(
         [&](GameState& state) { GameStateTestAccess::GameStart(state) = dealt - kTwoHours; });
     game.PostTick();
-    const HWND lose = WaitForDialog(kLoseCaption);
+    const HWND lose = WaitForDialog(Caption(IDD_LOSE));
     ASSERT_NE(lose, nullptr);
     for (int tick = 0; tick < 3; ++tick) {
         game.PostTick();
     }
     ASSERT_TRUE(GameThread().Flush());
-    EXPECT_EQ(CountThreadDialogs(kLoseCaption), 1);
+    EXPECT_EQ(CountThreadDialogs(Caption(IDD_LOSE)), 1);
     EXPECT_EQ(game.State().GamesPlayed(), 1);
     CloseAndWaitForDeal(game, lose);
 
@@ -189,7 +190,7 @@ TEST_F(ClockFaultTest, TheWindowsTickAfterTheClockMovedLosesOnlyPastTheLimitAndO
     ASSERT_TRUE(GameThread().Flush());
     EXPECT_TRUE(RemainingWithin(game.State(), 120, 0, 3)) << game.State().RemainText().data();
     EXPECT_EQ(game.State().GamesPlayed(), 1);
-    EXPECT_EQ(CountThreadDialogs(kLoseCaption), 0);
+    EXPECT_EQ(CountThreadDialogs(Caption(IDD_LOSE)), 0);
 }
 
 } // namespace

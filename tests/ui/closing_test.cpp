@@ -3,12 +3,14 @@
 // and Settings dialogs may store anything, and only on OK.
 #include "about_dialog.h"
 #include "difficulty_dialog.h"
+#include "input.h"
 #include "lose_dialog.h"
 #include "modal_run.h"
-#include "wait.h"
-#include "input.h"
+#include "program_texts.h"
+#include "resource.h"
 #include "settings_dialog.h"
 #include "stored_settings.h"
+#include "wait.h"
 #include "win_dialog.h"
 
 #include <gtest/gtest.h>
@@ -29,15 +31,16 @@ struct DialogKind {
 };
 
 const DialogKind kDialogs[] = {
-    {"Lose", "Bang!!!",
+    {"Lose", Caption(IDD_LOSE),
      [] {
          return std::make_unique<LoseDialog>(std::array{1, 2, 3, 4});
      },
      false},
-    {"Win", "Phew!!!", [] { return std::make_unique<WinDialog>(); }, false},
-    {"About", "About Zodedu", [] { return std::make_unique<AboutDialog>(); }, false},
-    {"Difficulty", "Difficulty", [] { return std::make_unique<DifficultyDialog>(); }, true},
-    {"Settings", "Settings", [] { return std::make_unique<SettingsDialog>(); }, true},
+    {"Win", Caption(IDD_WIN), [] { return std::make_unique<WinDialog>(); }, false},
+    {"About", Caption(IDD_ABOUT), [] { return std::make_unique<AboutDialog>(); }, false},
+    {"Difficulty", Caption(IDD_DIFFICULTY), [] { return std::make_unique<DifficultyDialog>(); },
+     true},
+    {"Settings", Caption(IDD_SETTINGS), [] { return std::make_unique<SettingsDialog>(); }, true},
 };
 
 struct Case {

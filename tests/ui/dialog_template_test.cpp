@@ -211,6 +211,22 @@ TEST(DialogTemplate, ReadsEveryTemplateOfTheGameAsTheSystemDoes) {
     EXPECT_FALSE(LoadDialogTemplate(GetModuleHandleA(nullptr), 9999).has_value());
 }
 
+// The other tests find the game's windows by the captions its templates hold: here, once, that
+// those are the texts the player is shown.
+TEST(GameTemplates, CarryTheCaptionsThePlayerSees) {
+    const struct {
+        int id;
+        const char* caption;
+    } templates[] = {{IDD_MAIN, "Zodedu"},           {IDD_LOSE, "Bang!!!"},
+                     {IDD_WIN, "Phew!!!"},           {IDD_ABOUT, "About Zodedu"},
+                     {IDD_DIFFICULTY, "Difficulty"}, {IDD_SETTINGS, "Settings"}};
+    for (const auto& dialog : templates) {
+        const auto read = LoadDialogTemplate(GetModuleHandleA(nullptr), dialog.id);
+        ASSERT_TRUE(read.has_value()) << dialog.caption;
+        EXPECT_EQ(AnsiText(read->title), dialog.caption);
+    }
+}
+
 TEST(DialogTemplate, ReadsOrdinalsClassNamesAndCreationData) {
     const std::vector<BYTE> bytes = UnusualTemplate();
     const std::optional<DialogTemplate> read = ParseDialogTemplate(bytes.data(), bytes.size());

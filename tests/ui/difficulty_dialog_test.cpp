@@ -2,12 +2,13 @@
 // stored settings shown, "&Easiest", and what OK and Cancel store.
 #include "difficulty_dialog.h"
 
-#include "modal_dialog_test.h"
 #include "input.h"
+#include "modal_dialog_test.h"
+#include "program_texts.h"
 #include "resource.h"
 #include "screen.h"
-#include "wait.h"
 #include "stored_settings.h"
+#include "wait.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,7 @@ namespace {
 class DifficultyDialogTest : public ModalDialogTest {
 protected:
     void Open() {
-        ModalDialogTest::Open([] { return std::make_unique<DifficultyDialog>(); }, "Difficulty");
+        ModalDialogTest::Open([] { return std::make_unique<DifficultyDialog>(); }, Caption(IDD_DIFFICULTY));
     }
 
     std::string Text(int id) const {

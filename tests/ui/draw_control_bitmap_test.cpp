@@ -3,8 +3,8 @@
 // nothing leaked for a missing bitmap.
 #include "draw_control_bitmap.h"
 
-#include "test_dialog.h"
 #include "screen.h"
+#include "test_dialog.h"
 #include "wait.h"
 
 #include <gtest/gtest.h>

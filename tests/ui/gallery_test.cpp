@@ -4,8 +4,8 @@
 #include "bitmap_button.h"
 #include "draw_control_bitmap.h"
 
-#include "test_dialog.h"
 #include "screen.h"
+#include "test_dialog.h"
 #include "wait.h"
 
 #include <gtest/gtest.h>

@@ -3,10 +3,11 @@
 #include "lose_dialog.h"
 
 #include "modal_dialog_test.h"
+#include "program_texts.h"
 #include "resource.h"
 #include "screen.h"
-#include "wait.h"
 #include "stored_settings.h"
+#include "wait.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,7 @@ class LoseDialogTest : public ModalDialogTest {
 protected:
     void SetUp() override {
         ModalDialogTest::SetUp();
-        Open([this] { return std::make_unique<LoseDialog>(code); }, "Bang!!!");
+        Open([this] { return std::make_unique<LoseDialog>(code); }, Caption(IDD_LOSE));
     }
 
     POINT PegCorner(int position) const {

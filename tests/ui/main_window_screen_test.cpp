@@ -4,9 +4,9 @@
 
 #include "resource.h"
 #include "screen.h"
-#include "wait.h"
 #include "settings_store.h"
 #include "ui_test_support.h"
+#include "wait.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include "dialog_template.h"
 #include "resource.h"
+#include "screen.h"
 #include "settings_store.h"
 #include "ui_test_support.h"
-#include "screen.h"
 #include "wait.h"
 
 #include <cstring>

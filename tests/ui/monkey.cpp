@@ -4,10 +4,11 @@
 
 #include "game_session.h"
 #include "input.h"
-#include "resource.h"
-#include "settings_store.h"
 #include "program_process.h"
+#include "program_texts.h"
+#include "resource.h"
 #include "screen.h"
+#include "settings_store.h"
 #include "wait.h"
 
 #include <array>
@@ -34,7 +35,7 @@ bool IsGameDialog(HWND window, const char* caption) {
 }
 
 bool IsSettingsDialog(HWND window) {
-    return IsGameDialog(window, "Difficulty") || IsGameDialog(window, "Settings");
+    return IsGameDialog(window, Caption(IDD_DIFFICULTY)) || IsGameDialog(window, Caption(IDD_SETTINGS));
 }
 
 struct ThreadWindows {

@@ -4,6 +4,7 @@
 #include "monkey.h"
 
 #include "game_session.h"
+#include "program_texts.h"
 #include "resource.h"
 #include "settings_store.h"
 #include "stored_settings.h"
@@ -18,7 +19,7 @@
 
 namespace {
 
-const char* const kResultCaptions[] = {kWinCaption, kLoseCaption};
+const char* const kResultCaptions[] = {Caption(IDD_WIN), Caption(IDD_LOSE)};
 
 unsigned long FromEnvironment(const char* name, unsigned long fallback) {
     const char* text = std::getenv(name);

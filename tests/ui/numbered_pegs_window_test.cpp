@@ -1,9 +1,9 @@
 // The main window's side of numbered pegs and of screen readers: the window menu's item, checked
 // while the stored choice is on, whoever stored it; and colour buttons named by their colours.
 #include "resource.h"
+#include "screen.h"
 #include "settings_store.h"
 #include "ui_test_support.h"
-#include "screen.h"
 #include "wait.h"
 
 #include <array>

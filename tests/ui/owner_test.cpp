@@ -3,15 +3,17 @@
 // centred over that owner, moved (never resized) wholly onto the screen.
 #include "about_dialog.h"
 #include "centring.h"
-#include "difficulty_dialog.h"
 #include "dialogs_test_ids.h"
+#include "difficulty_dialog.h"
+#include "input.h"
 #include "lose_dialog.h"
 #include "modal_run.h"
-#include "input.h"
+#include "program_texts.h"
+#include "resource.h"
 #include "screen.h"
-#include "wait.h"
 #include "settings_dialog.h"
 #include "stored_settings.h"
+#include "wait.h"
 #include "win_app.h"
 #include "win_dialog.h"
 
@@ -110,7 +112,7 @@ protected:
 TEST_F(OwnerTest, TheMainWindowOwnsADialogAndIsDisabledWhileItRuns) {
     StartHost([] { return std::make_unique<AboutDialog>(); });
     PostMessageA(hostWindow, kRunNested, 0, 0);
-    const HWND about = WaitForDialog("About Zodedu");
+    const HWND about = WaitForDialog(Caption(IDD_ABOUT));
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(GetWindow(about, GW_OWNER), hostWindow);
     EXPECT_FALSE(IsWindowEnabled(hostWindow));
@@ -144,7 +146,7 @@ TEST_F(OwnerTest, ADialogOverAnotherIsOwnedByItAndTheMainWindowStaysDisabled) {
     ASSERT_NE(inner, nullptr);
     EXPECT_EQ(GetWindow(inner, GW_OWNER), hostWindow);
     PostMessageA(inner, kRunNested, 0, 0);
-    const HWND win = WaitForDialog("Phew!!!");
+    const HWND win = WaitForDialog(Caption(IDD_WIN));
     ASSERT_NE(win, nullptr);
     EXPECT_EQ(GetWindow(win, GW_OWNER), inner);
     EXPECT_FALSE(IsWindowEnabled(inner));
@@ -171,7 +173,7 @@ TEST_F(OwnerTest, AnActiveOwnedPopUpOwnsTheDialogAndTheMainWindowIsDisabledToo) 
     ASSERT_TRUE(IsWindowEnabled(hostWindow));
 
     PostMessageA(hostWindow, kRunNested, 0, 0);
-    const HWND settings = WaitForDialog("Settings");
+    const HWND settings = WaitForDialog(Caption(IDD_SETTINGS));
     ASSERT_NE(settings, nullptr);
     EXPECT_EQ(GetWindow(settings, GW_OWNER), popup);
     EXPECT_FALSE(IsWindowEnabled(popup));
@@ -188,7 +190,7 @@ TEST_F(OwnerTest, WithoutAMainWindowADialogHasNoOwnerAndIsCentredOnTheScreen) {
     HostDialog notRunning(IDD_TEST_HOST, nullptr);
     app.mainWindow = &notRunning;
     ModalRun run([] { return std::make_unique<LoseDialog>(std::array{0, 1, 2, 3}); });
-    const HWND lose = WaitForDialog("Bang!!!");
+    const HWND lose = WaitForDialog(Caption(IDD_LOSE));
     ASSERT_NE(lose, nullptr);
     EXPECT_EQ(GetWindow(lose, GW_OWNER), nullptr);
     const RECT rect = WindowRect(lose);
@@ -206,14 +208,14 @@ TEST_F(OwnerTest, EveryDialogOverAMainWindowNearAnEdgeLandsWhollyOnTheScreen) {
         ModalRun::Factory make;
     };
     const Nested dialogs[] = {
-        {"Bang!!!",
+        {Caption(IDD_LOSE),
          [] {
              return std::make_unique<LoseDialog>(std::array{5, 4, 3, 2});
          }},
-        {"Phew!!!", [] { return std::make_unique<WinDialog>(); }},
-        {"About Zodedu", [] { return std::make_unique<AboutDialog>(); }},
-        {"Difficulty", [] { return std::make_unique<DifficultyDialog>(); }},
-        {"Settings", [] { return std::make_unique<SettingsDialog>(); }},
+        {Caption(IDD_WIN), [] { return std::make_unique<WinDialog>(); }},
+        {Caption(IDD_ABOUT), [] { return std::make_unique<AboutDialog>(); }},
+        {Caption(IDD_DIFFICULTY), [] { return std::make_unique<DifficultyDialog>(); }},
+        {Caption(IDD_SETTINGS), [] { return std::make_unique<SettingsDialog>(); }},
     };
     std::atomic<int> next{0};
     StartHost([&] { return dialogs[next.load()].make(); });

@@ -2,12 +2,13 @@
 // it (zero or not), Alt+S toggles it, OK stores its state, Cancel stores nothing.
 #include "settings_dialog.h"
 
-#include "modal_dialog_test.h"
 #include "input.h"
+#include "modal_dialog_test.h"
+#include "program_texts.h"
 #include "resource.h"
 #include "screen.h"
-#include "wait.h"
 #include "stored_settings.h"
+#include "wait.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,7 @@ namespace {
 class SettingsDialogTest : public ModalDialogTest {
 protected:
     void Open() {
-        ModalDialogTest::Open([] { return std::make_unique<SettingsDialog>(); }, "Settings");
+        ModalDialogTest::Open([] { return std::make_unique<SettingsDialog>(); }, Caption(IDD_SETTINGS));
     }
     UINT Box() const { return IsDlgButtonChecked(dialog, IDC_SOUND_EFFECTS); }
     UINT BoxOnce(UINT expected) const { return Awaited([this] { return Box(); }, expected); }

@@ -3,11 +3,12 @@
 // objects end where they started. ZODEDU_SOAK_PASSES and ZODEDU_SOAK_TICKS size the run
 // (5,000 passes, 1,000 of them from ticks, unless set); the hand-run soak sets larger sizes.
 #include "object_counts.h"
+#include "program_texts.h"
 #include "resource.h"
 #include "screen.h"
-#include "wait.h"
 #include "settings_store.h"
 #include "ui_test_support.h"
+#include "wait.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -103,7 +104,7 @@ protected:
         ClickWithPasses(game, Miss(state), PEG_COUNT);
         const Guess code{state.Code()[0], state.Code()[1], state.Code()[2], state.Code()[3]};
         ClickWithPasses(game, code, PEG_COUNT - 1);
-        FinishGame(game, code[PEG_COUNT - 1], kWinCaption);
+        FinishGame(game, code[PEG_COUNT - 1], Caption(IDD_WIN));
         ++gamesWon;
     }
 
@@ -119,7 +120,7 @@ protected:
         ClickWithPasses(game, Miss(game.State()), PEG_COUNT - 1);
         game.ExpireCountdown(settingsStore.GetTimeLimit());
         game.PostTick();
-        const HWND lose = WaitForDialog(kLoseCaption);
+        const HWND lose = WaitForDialog(Caption(IDD_LOSE));
         ASSERT_NE(lose, nullptr);
         CloseAndWaitForDeal(game, lose);
         ticksLeft = std::max(ticksLeft - 1, 0);
@@ -134,7 +135,7 @@ protected:
                 Passes(game);
             }
         }
-        FinishGame(game, miss[PEG_COUNT - 1], kLoseCaption);
+        FinishGame(game, miss[PEG_COUNT - 1], Caption(IDD_LOSE));
         ++gamesLost;
     }
 

@@ -1,11 +1,13 @@
 // The result dialogs ask for their sound as they open, by bare name, only while Sound
 // Effects is non-zero at that moment; the About dialog never does.
 #include "about_dialog.h"
+#include "input.h"
 #include "lose_dialog.h"
 #include "modal_run.h"
-#include "wait.h"
-#include "input.h"
+#include "program_texts.h"
+#include "resource.h"
 #include "stored_settings.h"
+#include "wait.h"
 #include "wave_recorder.h"
 #include "win_dialog.h"
 
@@ -37,13 +39,13 @@ protected:
             [] {
                 return std::make_unique<LoseDialog>(std::array{0, 0, 0, 0});
             },
-            "Bang!!!");
+            Caption(IDD_LOSE));
     }
     static std::vector<std::string> WinSounds() {
-        return SoundsOf([] { return std::make_unique<WinDialog>(); }, "Phew!!!");
+        return SoundsOf([] { return std::make_unique<WinDialog>(); }, Caption(IDD_WIN));
     }
     static std::vector<std::string> AboutSounds() {
-        return SoundsOf([] { return std::make_unique<AboutDialog>(); }, "About Zodedu");
+        return SoundsOf([] { return std::make_unique<AboutDialog>(); }, Caption(IDD_ABOUT));
     }
 
     const std::vector<std::string> none;

@@ -5,8 +5,10 @@
 #include "difficulty_dialog.h"
 #include "lose_dialog.h"
 #include "modal_run.h"
-#include "wait.h"
+#include "program_texts.h"
+#include "resource.h"
 #include "settings_dialog.h"
+#include "wait.h"
 #include "win_dialog.h"
 
 #include <gtest/gtest.h>
@@ -67,14 +69,14 @@ struct Dialog {
 
 TEST(TextFitTest, EveryTextFitsItsBox) {
     const Dialog dialogs[] = {
-        {"Bang!!!",
+        {Caption(IDD_LOSE),
          [] {
              return std::make_unique<LoseDialog>(std::array{0, 1, 2, 3});
          }},
-        {"Phew!!!", [] { return std::make_unique<WinDialog>(); }},
-        {"About Zodedu", [] { return std::make_unique<AboutDialog>(); }},
-        {"Difficulty", [] { return std::make_unique<DifficultyDialog>(); }},
-        {"Settings", [] { return std::make_unique<SettingsDialog>(); }},
+        {Caption(IDD_WIN), [] { return std::make_unique<WinDialog>(); }},
+        {Caption(IDD_ABOUT), [] { return std::make_unique<AboutDialog>(); }},
+        {Caption(IDD_DIFFICULTY), [] { return std::make_unique<DifficultyDialog>(); }},
+        {Caption(IDD_SETTINGS), [] { return std::make_unique<SettingsDialog>(); }},
     };
     for (const Dialog& dialog : dialogs) {
         ModalRun run(dialog.make);
@@ -98,7 +100,7 @@ TEST(TextFitTest, EveryTextFitsItsBox) {
 
 TEST(TextFitTest, AboutTextsBreakOnlyWhereWrittenAndOpenWithTheVersion) {
     ModalRun run([] { return std::make_unique<AboutDialog>(); });
-    const HWND window = WaitForDialog("About Zodedu");
+    const HWND window = WaitForDialog(Caption(IDD_ABOUT));
     ASSERT_NE(window, nullptr);
     std::vector<TextBox> texts;
     for (HWND control : Children(window)) {

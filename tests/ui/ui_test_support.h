@@ -27,6 +27,3 @@ protected:
 // The names a screen reader gives the colour buttons, in ColourIndex order.
 constexpr const char* kColourNames[COLOUR_COUNT] = {"Red",  "Yellow",   "Green",
                                                      "Blue", "Dark Red", "Magenta"};
-
-constexpr const char* kWinCaption = "Phew!!!";
-constexpr const char* kLoseCaption = "Bang!!!";
