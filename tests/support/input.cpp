@@ -34,6 +34,31 @@ void SendMouse(POINT point, std::initializer_list<DWORD> flags) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+POINT Middle(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+// A press at the point, then its release once the window that takes the press holds the mouse
+// (a button, a check box, a close box all capture it while pressed). Each decides on the last
+// position it saw before the release, and under Wine's virtual desktop a report of an earlier
+// pointer position can still come in after the press: so the release waits until the press has
+// been taken, and brings its own move back onto the point with it.
+void PressAndRelease(POINT point, HWND capturer) {
+    SendMouse(point, {MOUSEEVENTF_MOVE, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN});
+    const DWORD thread = GetWindowThreadProcessId(capturer, nullptr);
+    WaitUntil(
+        [&] {
+            GUITHREADINFO info{};
+            info.cbSize = sizeof info;
+            return GetGUIThreadInfo(thread, &info) && info.hwndCapture == capturer;
+        },
+        3000);
+    SendMouse(point, {MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP});
+    Settle(50);
+}
+
 } // namespace
 
 void PressKey(WORD key, const std::vector<WORD>& modifiers) {
@@ -72,18 +97,8 @@ void ClickAt(POINT point) {
     Settle(50);
 }
 
-namespace {
-
-POINT Middle(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
-} // namespace
-
 void ClickWindow(HWND window) {
-    ClickAt(Middle(window));
+    PressAndRelease(Middle(window), window);
 }
 
 void DoubleClickWindow(HWND window) {
@@ -111,21 +126,8 @@ bool ClickCloseBox(HWND window) {
     if (box.left > box.right) {
         return false;
     }
-    // The press starts the window's own tracking of its close box, which captures the mouse
-    // and then closes only if the last move it saw before the release was on the box. Under
-    // Wine's virtual desktop a report of an earlier pointer position can still come in after
-    // the press: so the release waits until the tracking has begun, and brings its own move
-    // back onto the box with it.
-    const POINT middle{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
-    SendMouse(middle, {MOUSEEVENTF_MOVE, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN});
-    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
-    WaitUntil([&] {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        return GetGUIThreadInfo(thread, &info) && info.hwndCapture == window;
-    });
-    SendMouse(middle, {MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP});
-    Settle(50);
+    // The press starts the window's own tracking of its close box, which holds the mouse.
+    PressAndRelease({(box.left + box.right) / 2, (box.top + box.bottom) / 2}, window);
     return true;
 }
 
