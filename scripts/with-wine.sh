@@ -30,6 +30,9 @@ cleanup() {
     rm -rf "$scratch"
 }
 trap cleanup EXIT
+# Stopped from outside (Ctrl+C, a timeout), the run still ends what it started.
+trap 'exit 130' INT
+trap 'exit 143' TERM HUP
 
 cp -a "$template" "$scratch/prefix"
 export WINEPREFIX=$scratch/prefix WINEARCH=$arch WINEDEBUG=-all
@@ -54,4 +57,6 @@ wineserver_pid=$!
 # Start Wine's own background services now, so none of them holds a test's output open.
 "$loader" cmd /c exit >/dev/null 2>&1 </dev/null
 
-"$@"
+# In the background, so that a signal need not wait for the command before the clean-up.
+"$@" &
+wait $!
