@@ -3,19 +3,71 @@
 #include "input.h"
 
 #include "wait.h"
+#include "win32_handles.h"
 
 #include <algorithm>
 #include <initializer_list>
+#include <mutex>
 
 namespace {
 
-void SendKey(WORD key, bool up) {
+INPUT Key(WORD key, bool up) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = key;
     input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
     input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &input, sizeof input);
+    return input;
+}
+
+// Under Wine, a window's thread brings its keyboard state in line with the X server's each time
+// X reports that the window has the focus or the pointer, and X never sees a key SendInput
+// sends: a key held at that moment is let go without a message, and the key pressed with it
+// comes without its modifier (Alt+E arrives as a plain E). Those reports can come in after the
+// system already calls the window active and focused: the thread reads them only once it has
+// nothing else to do, and the first key of a chord is what wakes it. So the keys go in one
+// call, from the window's own thread when that thread is one of this program's: busy sending,
+// it cannot read X's reports until every key of the chord is queued and let go again.
+std::mutex keysLock;
+std::vector<INPUT> keysToSend; // taken by whichever thread sends them
+const UINT kSendKeys = RegisterWindowMessageA("zodedu tests: send the keys");
+
+void SendTakenKeys() {
+    std::vector<INPUT> inputs;
+    {
+        const std::lock_guard lock(keysLock);
+        inputs.swap(keysToSend);
+    }
+    if (!inputs.empty()) {
+        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    }
+}
+
+LRESULT CALLBACK SendKeysOnThisThread(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && reinterpret_cast<const CWPSTRUCT*>(lParam)->message == kSendKeys) {
+        SendTakenKeys();
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void SendKeys(std::vector<INPUT> inputs) {
+    {
+        const std::lock_guard lock(keysLock);
+        keysToSend = std::move(inputs);
+    }
+    const HWND foreground = GetForegroundWindow();
+    DWORD process = 0;
+    const DWORD thread = GetWindowThreadProcessId(foreground, &process);
+    if (foreground != nullptr && process == GetCurrentProcessId() &&
+        thread != GetCurrentThreadId()) {
+        const WindowsHook hook(
+            SetWindowsHookExA(WH_CALLWNDPROC, &SendKeysOnThisThread, nullptr, thread));
+        DWORD_PTR answer = 0;
+        if (hook) {
+            SendMessageTimeoutA(foreground, kSendKeys, 0, 0, SMTO_NORMAL, 5000, &answer);
+        }
+    }
+    SendTakenKeys(); // from here, when no window of this program has them, or it did not answer
 }
 
 // Mouse events at one point of the screen, in one go.
@@ -62,31 +114,33 @@ void PressAndRelease(POINT point, HWND capturer) {
 } // namespace
 
 void PressKey(WORD key, const std::vector<WORD>& modifiers) {
+    std::vector<INPUT> inputs;
     for (WORD modifier : modifiers) {
-        SendKey(modifier, false);
+        inputs.push_back(Key(modifier, false));
     }
-    SendKey(key, false);
-    SendKey(key, true);
+    inputs.push_back(Key(key, false));
+    inputs.push_back(Key(key, true));
     for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) {
-        SendKey(*it, true);
+        inputs.push_back(Key(*it, true));
     }
+    SendKeys(std::move(inputs));
     Settle(50);
 }
 
 void HoldKey(WORD key, int repeats) {
-    for (int down = 0; down <= repeats; ++down) {
-        SendKey(key, false); // a key that is already down comes as a repeat
-    }
-    SendKey(key, true);
+    // a key that is already down comes as a repeat
+    std::vector<INPUT> inputs(static_cast<std::size_t>(repeats) + 1, Key(key, false));
+    inputs.push_back(Key(key, true));
+    SendKeys(std::move(inputs));
     Settle(50);
 }
 
 void KeyDown(WORD key) {
-    SendKey(key, false);
+    SendKeys({Key(key, false)});
 }
 
 void KeyUp(WORD key) {
-    SendKey(key, true);
+    SendKeys({Key(key, true)});
 }
 
 void ClickAt(POINT point) {
