@@ -4,6 +4,8 @@
 
 #include "wait.h"
 
+#include <gtest/gtest.h>
+
 #include <atomic>
 #include <future>
 #include <memory>
@@ -24,6 +26,10 @@ WindowThread::WindowThread(const std::function<void()>& prepare) {
         }
         invoker = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                   GetModuleHandleA(nullptr), nullptr);
+        if (invoker == nullptr) {
+            ready.set_value();
+            return; // no work can reach the thread, and nothing would end its loop
+        }
         SetWindowLongPtrA(invoker, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&InvokerProc));
         ready.set_value();
         MSG message;
@@ -33,10 +39,15 @@ WindowThread::WindowThread(const std::function<void()>& prepare) {
         }
     });
     ready.get_future().wait();
+    if (invoker == nullptr) {
+        ADD_FAILURE() << "the window thread could not make its window";
+    }
 }
 
 WindowThread::~WindowThread() {
-    PostMessageA(invoker, WM_CLOSE, 0, 0);
+    if (invoker != nullptr) {
+        PostMessageA(invoker, WM_CLOSE, 0, 0);
+    }
     thread.join();
 }
 
@@ -47,9 +58,11 @@ bool WindowThread::Run(const std::function<void()>& work, DWORD timeoutMs) const
 }
 
 void WindowThread::Post(std::function<void()> work) const {
-    auto* owned = new std::function<void()>(std::move(work));
-    if (!PostMessageA(invoker, kPostWork, 0, reinterpret_cast<LPARAM>(owned))) {
-        delete owned;
+    auto owned = std::make_unique<std::function<void()>>(std::move(work));
+    // Without the window, a null handle would post the work to the calling thread.
+    if (invoker != nullptr &&
+        PostMessageA(invoker, kPostWork, 0, reinterpret_cast<LPARAM>(owned.get()))) {
+        owned.release();
     }
 }
 
