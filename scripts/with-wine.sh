@@ -22,7 +22,11 @@ fi
 scratch=$(mktemp -d)
 xvfb_pid=
 wineserver_pid=
+command_pid=
 cleanup() {
+    # The command and everything it started go first: left running, they would start a new
+    # Wine server of their own and go on without a display.
+    [ -n "$command_pid" ] && kill -- "-$command_pid" 2>/dev/null
     # The server ends its clients too, Wine's own services included; killed alone, it leaves
     # them behind, one of them busy for ever.
     [ -n "$wineserver_pid" ] && { wineserver -k 2>/dev/null || kill "$wineserver_pid" 2>/dev/null; wait "$wineserver_pid" 2>/dev/null; }
@@ -57,6 +61,8 @@ wineserver_pid=$!
 # Start Wine's own background services now, so none of them holds a test's output open.
 "$loader" cmd /c exit >/dev/null 2>&1 </dev/null
 
-# In the background, so that a signal need not wait for the command before the clean-up.
-"$@" &
-wait $!
+# In the background, so that a signal need not wait for the command before the clean-up; in a
+# process group of its own, so that the clean-up can stop all of it.
+setsid "$@" &
+command_pid=$!
+wait $command_pid
