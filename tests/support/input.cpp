@@ -92,13 +92,30 @@ POINT Middle(HWND window) {
     return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
+// Under Wine, moving the pointer grabs it for a moment, and X reports the grab to the desktop's
+// thread, in another process, as the pointer entering at its old place; the thread of a window
+// that has just appeared under the pointer may not yet have read where the pointer was then.
+// Each thread reads such a report in its own time and moves the pointer back: read between a
+// press and its release, it drags the press off its button, and the click is lost. So the
+// pointer is moved before any button goes down, and those threads are made to read what X has
+// sent them: a thread answers a sent message, reads X's reports on its way back to waiting, and
+// only then answers the next one. From then on X reports the new place only.
+void MovePointer(POINT point) {
+    SendMouse(point, {MOUSEEVENTF_MOVE});
+    for (const HWND reader : {GetDesktopWindow(), WindowFromPoint(point)}) {
+        for (int round = 0; round < 2; ++round) {
+            DWORD_PTR answer = 0;
+            SendMessageTimeoutA(reader, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer);
+        }
+    }
+}
+
 // A press at the point, then its release once the window that takes the press holds the mouse
-// (a button, a check box, a close box all capture it while pressed). Each decides on the last
-// position it saw before the release, and under Wine's virtual desktop a report of an earlier
-// pointer position can still come in after the press: so the release waits until the press has
-// been taken, and brings its own move back onto the point with it.
+// (a button, a check box, a close box all capture it while pressed). Every event carries the
+// point: should a late report have moved the pointer, the event brings it back first.
 void PressAndRelease(POINT point, HWND capturer) {
-    SendMouse(point, {MOUSEEVENTF_MOVE, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN});
+    MovePointer(point);
+    SendMouse(point, {MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN});
     const DWORD thread = GetWindowThreadProcessId(capturer, nullptr);
     WaitUntil(
         [&] {
@@ -144,10 +161,8 @@ void KeyUp(WORD key) {
 }
 
 void ClickAt(POINT point) {
-    // Every event carries the point: a button event without one may land where the cursor
-    // was before it moved.
-    SendMouse(point, {MOUSEEVENTF_MOVE, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN,
-                      MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP});
+    MovePointer(point); // and every event carries the point, as in PressAndRelease
+    SendMouse(point, {MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP});
     Settle(50);
 }
 
@@ -157,10 +172,9 @@ void ClickWindow(HWND window) {
 
 void DoubleClickWindow(HWND window) {
     const POINT middle = Middle(window);
-    SendMouse(middle,
-              {MOUSEEVENTF_MOVE, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN,
-               MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN,
-               MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP});
+    MovePointer(middle);
+    SendMouse(middle, {MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP,
+                       MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP});
     Settle(50);
 }
 

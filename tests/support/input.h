@@ -1,7 +1,8 @@
 // Real keyboard and mouse input, as a player gives it: it goes through the system's input
 // queue to whatever window is active, so the dialog manager sees it as it would a player's.
 // It reaches the other thread in its own time: a check after it waits for the effect. Keys for
-// a window of this program are sent by the window's own thread, all of a chord in one go.
+// a window of this program are sent by the window's own thread, all of a chord in one go; a
+// click moves the pointer first, and presses once the windows have caught up with the move.
 #pragma once
 
 #include <windows.h>
