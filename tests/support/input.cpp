@@ -162,7 +162,8 @@ void KeyUp(WORD key) {
 
 void ClickAt(POINT point) {
     MovePointer(point); // and every event carries the point, as in PressAndRelease
-    SendMouse(point, {MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP});
+    SendMouse(point,
+              {MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP});
     Settle(50);
 }
 
@@ -173,8 +174,9 @@ void ClickWindow(HWND window) {
 void DoubleClickWindow(HWND window) {
     const POINT middle = Middle(window);
     MovePointer(middle);
-    SendMouse(middle, {MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP,
-                       MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP});
+    SendMouse(middle,
+              {MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP,
+               MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP});
     Settle(50);
 }
 
