@@ -58,8 +58,16 @@ fi
 # One wineserver for the whole run keeps each test program's start short.
 wineserver -f -p &
 wineserver_pid=$!
-# Start Wine's own background services now, so none of them holds a test's output open.
-"$loader" cmd /c exit >/dev/null 2>&1 </dev/null
+# A program that starts one of Wine's own processes hands it its standard error, and CTest waits
+# for a test's output pipe to close, not only for the test. So Wine's background services and
+# the desktop's process are started now, by a program whose output goes nowhere, which then
+# waits for ever on a pipe nobody writes to. That keeps the desktop open: closed in a pause
+# between tests, it would be started again by the next test and hold that test's output open.
+mkfifo "$scratch/never-written"
+"$loader" cmd /c "rundll32.exe & echo desktop started & set /p wait=" \
+    <>"$scratch/never-written" >"$scratch/desktop" 2>/dev/null &
+for _ in $(seq 300); do [ -s "$scratch/desktop" ] && break; sleep 0.1; done
+[ -s "$scratch/desktop" ] || { echo "Wine's desktop did not start"; exit 1; }
 
 # In the background, so that a signal need not wait for the command before the clean-up; in a
 # process group of its own, so that the clean-up can stop all of it.
