@@ -9,6 +9,7 @@ game=$1
 maker=$2
 arch=${3:-win32}
 source "$(dirname "$maker")/wine-loader.sh"
+with_fixed_layout "$0" "$@"
 if [ -z "${DISPLAY:-}" ]; then
     echo "No display: start Zodedu from a desktop session." >&2
     exit 1

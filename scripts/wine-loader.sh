@@ -11,6 +11,19 @@ wine_loader() {
     esac
 }
 
+# Debian's Wine comes without its preloader, the program that keeps the addresses Wine must have
+# free before anything else is placed. Linux places a program's heap at random within 1 GiB of
+# the loader, which lies just below the page Wine shares with every process; about one start in
+# 3,000 found the heap there and ended at once, with status 1 and no word under WINEDEBUG=-all.
+# with_fixed_layout "$0" "$@" runs the calling script again without that randomisation, which
+# every program it starts inherits, where the host allows it; elsewhere it returns at once.
+with_fixed_layout() {
+    local fixed=$((0x$(cat /proc/self/personality) & 0x40000))
+    [ $fixed -eq 0 ] && setarch "$(uname -m)" --addr-no-randomize true 2>/dev/null &&
+        exec setarch "$(uname -m)" --addr-no-randomize "$@"
+    return 0
+}
+
 # Some virtual machines run 64-bit user code only: there 32-bit Wine cannot start at all. The
 # kernel is asked directly, before any 32-bit library is installed, with the smallest i386
 # program there is: an ELF header, one program header, and exit(0).

@@ -8,6 +8,7 @@ set -uo pipefail
 
 top=$(cd "$(dirname "$0")/.." && pwd)
 source "$top/scripts/wine-loader.sh"
+with_fixed_layout "$0" "$@"
 arch=${ZODEDU_WINE_ARCH:-win32}
 loader=$(wine_loader "$arch") || exit 1
 
