@@ -61,9 +61,10 @@ wineserver -f -p &
 wineserver_pid=$!
 # A program that starts one of Wine's own processes hands it its standard error, and CTest waits
 # for a test's output pipe to close, not only for the test. So Wine's background services and
-# the desktop's process are started now, by a program whose output goes nowhere, which then
-# waits for ever on a pipe nobody writes to. That keeps the desktop open: closed in a pause
-# between tests, it would be started again by the next test and hold that test's output open.
+# the desktop's process are started now, by a program whose output goes nowhere (rundll32 opens
+# a window, which needs the desktop), and which then waits for ever on a pipe nobody writes to.
+# That keeps the desktop open: closed in a pause between tests, it would be started again by
+# the next test, and hold that test's output open until the desktop next fell idle.
 mkfifo "$scratch/never-written"
 "$loader" cmd /c "rundll32.exe & echo desktop started & set /p wait=" \
     <>"$scratch/never-written" >"$scratch/desktop" 2>/dev/null &
