@@ -14,10 +14,10 @@ wine_loader() {
 # Debian's Wine comes without its preloader, the program that claims the addresses Wine must
 # have before anything else is placed. Linux starts a program's heap at random in the 1 GiB
 # after its code, and the loader's code lies 48 MiB below the page Wine maps for the data every
-# process shares: a few starts in 10,000 found the heap on that page and ended at once, with
-# status 1 and no word under WINEDEBUG=-all. with_fixed_layout "$0" "$@" runs the calling
-# script again without that randomisation, which every program it starts inherits, where the
-# host allows it; elsewhere it returns at once.
+# process shares: about one start in 8,000 (the heap's first 132 KiB in 1 GiB) found the heap on
+# that page and ended at once, with status 1 and no word under WINEDEBUG=-all.
+# with_fixed_layout "$0" "$@" runs the calling script again without that randomisation, which
+# every program it starts inherits, where the host allows it; elsewhere it returns at once.
 with_fixed_layout() {
     local fixed=$((0x$(cat /proc/self/personality) & 0x40000))
     [ $fixed -eq 0 ] && setarch "$(uname -m)" --addr-no-randomize true 2>/dev/null &&
