@@ -19,8 +19,8 @@ wine_loader() {
 # with_fixed_layout "$0" "$@" runs the calling script again without that randomisation, which
 # every program it starts inherits, where the host allows it; elsewhere it returns at once.
 with_fixed_layout() {
-    local fixed=$((0x$(cat /proc/self/personality) & 0x40000))
-    [ $fixed -eq 0 ] && setarch "$(uname -m)" --addr-no-randomize true 2>/dev/null &&
+    (( 0x$(cat /proc/self/personality) & 0x40000 )) && return 0
+    setarch "$(uname -m)" --addr-no-randomize true 2>/dev/null &&
         exec setarch "$(uname -m)" --addr-no-randomize "$@"
     return 0
 }

@@ -39,14 +39,23 @@ trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM HUP
 
+# await_line FILE SECONDS: whether a program started in the background has written FILE in time.
+await_line() {
+    local tenths
+    for ((tenths = 0; tenths < $2 * 10; tenths++)); do
+        [ -s "$1" ] && return 0
+        sleep 0.1
+    done
+    [ -s "$1" ]
+}
+
 cp -a "$template" "$scratch/prefix"
 export WINEPREFIX=$scratch/prefix WINEARCH=$arch WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv,wineoss.drv=d"
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
 xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-[ -s "$scratch/display" ] || { echo "Xvfb did not start"; exit 1; }
+await_line "$scratch/display" 10 || { echo "Xvfb did not start"; exit 1; }
 export DISPLAY=:$(cat "$scratch/display")
 
 if [ "$arch" = win64 ]; then
@@ -68,8 +77,7 @@ wineserver_pid=$!
 mkfifo "$scratch/never-written"
 "$loader" cmd /c "rundll32.exe & echo desktop started & set /p wait=" \
     <>"$scratch/never-written" >"$scratch/desktop" 2>/dev/null &
-for _ in $(seq 300); do [ -s "$scratch/desktop" ] && break; sleep 0.1; done
-[ -s "$scratch/desktop" ] || { echo "Wine's desktop did not start"; exit 1; }
+await_line "$scratch/desktop" 30 || { echo "Wine's desktop did not start"; exit 1; }
 
 # In the background, so that a signal need not wait for the command before the clean-up; in a
 # process group of its own, so that the clean-up can stop all of it.
