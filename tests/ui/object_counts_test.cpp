@@ -49,15 +49,21 @@ TEST(ObjectCountsTest, EachKindOfUserObjectIsSeenComingAndGoing) {
     DestroyWindow(anchor);
 }
 
-TEST(ObjectCountsTest, AGdiObjectIsSeenComingAndGoing) {
+TEST(ObjectCountsTest, AGdiObjectIsSeenComingAndGoingAsItsKind) {
     const int before = CountGdiObjects();
+    const GdiObjects kindsBefore = CountGdiObjectsByKind();
     const HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
     const HDC memory = CreateCompatibleDC(nullptr);
     ASSERT_TRUE(brush && memory);
     EXPECT_EQ(CountGdiObjects(), before + 2);
+    GdiObjects expected = kindsBefore;
+    ++expected.byKind[OBJ_BRUSH];
+    ++expected.byKind[OBJ_MEMDC];
+    EXPECT_EQ(CountGdiObjectsByKind(), expected);
     DeleteObject(brush);
     DeleteDC(memory);
     EXPECT_EQ(CountGdiObjects(), before);
+    EXPECT_EQ(CountGdiObjectsByKind(), kindsBefore);
 }
 
 } // namespace

@@ -226,6 +226,7 @@ TEST_F(SoakTest, DisplayPassesAndTicksLeaveNoGdiOrUserObjectBehind) {
     game.Repaint();
     const GameState start = game.State();
     const int gdiBefore = CountGdiObjects();
+    const GdiObjects gdiKindsBefore = CountGdiObjectsByKind();
     const UserObjects userBefore = CountUserObjects();
 
     while (!Done()) {
@@ -233,7 +234,9 @@ TEST_F(SoakTest, DisplayPassesAndTicksLeaveNoGdiOrUserObjectBehind) {
         ASSERT_FALSE(HasFatalFailure()) << "in cycle " << cycle;
     }
     game.Repaint();
-    EXPECT_EQ(CountGdiObjects(), gdiBefore);
+    EXPECT_EQ(CountGdiObjects(), gdiBefore)
+        << "before: " << testing::PrintToString(gdiKindsBefore)
+        << "\nafter: " << testing::PrintToString(CountGdiObjectsByKind());
     EXPECT_EQ(CountUserObjects(), userBefore);
 
     // The games the cycles meant to play were played.
