@@ -2,8 +2,8 @@
 // found by asking the window which part of it each point of its caption is.
 #include "input.h"
 
+#include "thread_of_window.h"
 #include "wait.h"
-#include "win32_handles.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -30,7 +30,6 @@ INPUT Key(WORD key, bool up) {
 // it cannot read X's reports until every key of the chord is queued and let go again.
 std::mutex keysLock;
 std::vector<INPUT> keysToSend; // taken by whichever thread sends them
-const UINT kSendKeys = RegisterWindowMessageA("zodedu tests: send the keys");
 
 void SendTakenKeys() {
     std::vector<INPUT> inputs;
@@ -43,31 +42,15 @@ void SendTakenKeys() {
     }
 }
 
-LRESULT CALLBACK SendKeysOnThisThread(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HC_ACTION && reinterpret_cast<const CWPSTRUCT*>(lParam)->message == kSendKeys) {
-        SendTakenKeys();
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 void SendKeys(std::vector<INPUT> inputs) {
     {
         const std::lock_guard lock(keysLock);
         keysToSend = std::move(inputs);
     }
-    const HWND foreground = GetForegroundWindow();
-    DWORD process = 0;
-    const DWORD thread = GetWindowThreadProcessId(foreground, &process);
-    if (foreground != nullptr && process == GetCurrentProcessId() &&
-        thread != GetCurrentThreadId()) {
-        const WindowsHook hook(
-            SetWindowsHookExA(WH_CALLWNDPROC, &SendKeysOnThisThread, nullptr, thread));
-        DWORD_PTR answer = 0;
-        if (hook) {
-            SendMessageTimeoutA(foreground, kSendKeys, 0, 0, SMTO_NORMAL, 5000, &answer);
-        }
+    if (const HWND foreground = GetForegroundWindow(); foreground != nullptr) {
+        RunOnThreadOf(foreground, SendTakenKeys);
     }
-    SendTakenKeys(); // from here, when no window of this program has them, or it did not answer
+    SendTakenKeys(); // when that thread did not take them in time
 }
 
 // Mouse events at one point of the screen, in one go.

@@ -1,0 +1,50 @@
+// The screen and the keys go to the thread that owns the window: work for a window of another
+// thread of this program runs there, work for any other window runs here, and work the owner
+// does not take in time is not run at all.
+#include "thread_of_window.h"
+#include "wait.h"
+#include "window_thread.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <atomic>
+
+namespace {
+
+TEST(ThreadOfWindowTest, WorkRunsOnTheOwnersThreadWhenItIsOneOfThisProgramsAndHereOtherwise) {
+    const WindowThread owner;
+    HWND window = nullptr;
+    ASSERT_TRUE(owner.Run([&] {
+        window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    }));
+    ASSERT_NE(window, nullptr);
+
+    DWORD ranOn = 0;
+    EXPECT_TRUE(RunOnThreadOf(window, [&] { ranOn = GetCurrentThreadId(); }));
+    EXPECT_EQ(ranOn, owner.Id());
+
+    ranOn = 0;
+    EXPECT_TRUE(RunOnThreadOf(GetDesktopWindow(), [&] { ranOn = GetCurrentThreadId(); }))
+        << "the desktop belongs to another process";
+    EXPECT_EQ(ranOn, GetCurrentThreadId());
+
+    // Busy past the time: the work is not run, then or later.
+    std::atomic<bool> busy{false};
+    owner.Post([&] {
+        busy = true;
+        Sleep(1000);
+    });
+    ASSERT_TRUE(WaitUntil([&] { return busy.load(); }));
+    bool ran = false;
+    EXPECT_FALSE(RunOnThreadOf(window, [&] { ran = true; }, 100));
+    ASSERT_TRUE(owner.Flush());
+    Settle(100);
+    EXPECT_FALSE(ran);
+
+    owner.Run([&] { DestroyWindow(window); });
+}
+
+} // namespace
