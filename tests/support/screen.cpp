@@ -1,6 +1,8 @@
 // Screen capture through a 32-bit DIB section, resource pixels, GDI object counting.
 #include "screen.h"
 
+#include "thread_of_window.h"
+
 #include <array>
 #include <map>
 
@@ -27,21 +29,7 @@ Pixels FromDib(const std::vector<DWORD>& words, int width, int height) {
     return pixels;
 }
 
-} // namespace
-
-void PrintTo(const Pixels& pixels, std::ostream* out) {
-    std::map<COLORREF, int> counts;
-    for (COLORREF colour : pixels.data) {
-        ++counts[colour];
-    }
-    *out << pixels.width << "x" << pixels.height << " pixels:";
-    for (const auto& [colour, count] : counts) {
-        *out << " " << count << " of (" << int{GetRValue(colour)} << "," << int{GetGValue(colour)}
-             << "," << int{GetBValue(colour)} << ")";
-    }
-}
-
-Pixels CaptureScreen(POINT corner, int width, int height) {
+Pixels CaptureOnThisThread(POINT corner, int width, int height) {
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info = TopDown32(width, height);
@@ -57,6 +45,31 @@ Pixels CaptureScreen(POINT corner, int width, int height) {
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return FromDib(copy, width, height);
+}
+
+} // namespace
+
+void PrintTo(const Pixels& pixels, std::ostream* out) {
+    std::map<COLORREF, int> counts;
+    for (COLORREF colour : pixels.data) {
+        ++counts[colour];
+    }
+    *out << pixels.width << "x" << pixels.height << " pixels:";
+    for (const auto& [colour, count] : counts) {
+        *out << " " << count << " of (" << int{GetRValue(colour)} << "," << int{GetGValue(colour)}
+             << "," << int{GetBValue(colour)} << ")";
+    }
+}
+
+Pixels CaptureScreen(POINT corner, int width, int height) {
+    Pixels pixels;
+    const POINT middle{corner.x + width / 2, corner.y + height / 2};
+    const HWND shown = WindowFromPoint(middle);
+    if (shown == nullptr ||
+        !RunOnThreadOf(shown, [&] { pixels = CaptureOnThisThread(corner, width, height); })) {
+        pixels = CaptureOnThisThread(corner, width, height);
+    }
+    return pixels;
 }
 
 Pixels BitmapPixels(LPCSTR resource) {

@@ -20,7 +20,8 @@ struct Pixels {
 // For failure messages: the size and how many pixels of each colour.
 void PrintTo(const Pixels& pixels, std::ostream* out);
 
-// What is on the screen in that rectangle (screen coordinates), read from the screen's DC.
+// What is on the screen in that rectangle (screen coordinates), read from the screen's DC on
+// the thread of the window shown there (thread_of_window.h says why).
 Pixels CaptureScreen(POINT corner, int width, int height);
 // The pixels of a bitmap resource of this program, by name or MAKEINTRESOURCE number.
 Pixels BitmapPixels(LPCSTR resource);

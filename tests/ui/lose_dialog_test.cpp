@@ -7,6 +7,7 @@
 #include "resource.h"
 #include "screen.h"
 #include "stored_settings.h"
+#include "thread_of_window.h"
 #include "wait.h"
 
 #include <gtest/gtest.h>
@@ -69,16 +70,20 @@ TEST_F(LoseDialogTest, PegsComeBackAfterAWindowCoveredThem) {
     coverClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     coverClass.lpszClassName = "LoseDialogTestCover";
     RegisterClassA(&coverClass);
-    const HWND cover = CreateWindowExA(WS_EX_TOPMOST, coverClass.lpszClassName, "", WS_POPUP,
-                                       corner.x - 10, corner.y - 10, 4 * 26 + 20, kPegSize + 20,
-                                       nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    // The cover is the dialog thread's, so that the screen is read on that one thread.
+    HWND cover = nullptr;
+    ASSERT_TRUE(RunOnThreadOf(dialog, [&] {
+        cover = CreateWindowExA(WS_EX_TOPMOST, coverClass.lpszClassName, "", WS_POPUP,
+                                corner.x - 10, corner.y - 10, 4 * 26 + 20, kPegSize + 20, nullptr,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
+        ShowWindow(cover, SW_SHOWNOACTIVATE);
+        UpdateWindow(cover);
+    }));
     ASSERT_NE(cover, nullptr);
-    ShowWindow(cover, SW_SHOWNOACTIVATE);
-    UpdateWindow(cover);
     EXPECT_TRUE(WaitUntil([&] {
         return PegOnScreen(1) == Filled(kPegSize, kPegSize, RGB(0, 0, 0));
     })) << "the cover must really hide the pegs";
-    DestroyWindow(cover);
+    RunOnThreadOf(cover, [&] { DestroyWindow(cover); });
     EXPECT_TRUE(WaitUntil([&] { return ShowsCode(); }));
 }
 
