@@ -4,7 +4,9 @@
 #include "thread_of_window.h"
 
 #include <array>
+#include <iterator>
 #include <map>
+#include <numeric>
 
 namespace {
 
@@ -98,14 +100,35 @@ int CountGdiObjects() {
     if (reported != 0) {
         return static_cast<int>(reported);
     }
+    const GdiObjects objects = CountGdiObjectsByKind();
+    return std::accumulate(objects.byKind.begin(), objects.byKind.end(), 0);
+}
+
+GdiObjects CountGdiObjectsByKind() {
     // A handle with only its table index set names whatever lives in that slot.
-    int count = 0;
+    GdiObjects objects;
     for (UINT_PTR slot = 1; slot < 0x10000; ++slot) {
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(slot)) != 0) {
-            ++count;
+        const DWORD kind = GetObjectType(reinterpret_cast<HGDIOBJ>(slot));
+        if (kind != 0 && kind < objects.byKind.size()) {
+            ++objects.byKind[kind];
         }
     }
-    return count;
+    return objects;
+}
+
+void PrintTo(const GdiObjects& objects, std::ostream* out) {
+    static constexpr const char* kKindNames[] = {
+        "", "pens", "brushes", "DCs", "metafile DCs", "palettes", "fonts", "bitmaps", "regions",
+        "metafiles", "memory DCs", "extended pens", "enhanced metafile DCs", "enhanced metafiles",
+        "colour spaces"};
+    static_assert(std::size(kKindNames) == std::tuple_size_v<decltype(GdiObjects::byKind)>);
+    const char* separator = "";
+    for (std::size_t kind = 1; kind < objects.byKind.size(); ++kind) {
+        if (objects.byKind[kind] != 0) {
+            *out << separator << objects.byKind[kind] << " " << kKindNames[kind];
+            separator = ", ";
+        }
+    }
 }
 
 bool ShowsPicture(HWND window) {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -31,6 +32,17 @@ Pixels Filled(int width, int height, COLORREF colour);
 // Live GDI objects of this process: GetGuiResources where it works; where it does not
 // (Wine), the handle table is probed slot by slot.
 int CountGdiObjects();
+
+// The live GDI objects by kind, indexed by GetObjectType's answer (OBJ_PEN, OBJ_BRUSH, ...),
+// from the same probe: what a leak test names as left behind. Where handles are not table
+// slots (Windows), every count is zero.
+struct GdiObjects {
+    std::array<int, OBJ_COLORSPACE + 1> byKind{};
+
+    bool operator==(const GdiObjects&) const = default;
+};
+GdiObjects CountGdiObjectsByKind();
+void PrintTo(const GdiObjects& objects, std::ostream* out);
 
 // Whether any pixel of the window on the screen differs from the dialogs' grey surface.
 bool ShowsPicture(HWND window);

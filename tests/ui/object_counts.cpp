@@ -1,25 +1,14 @@
-// A USER or GDI handle is a table slot and a generation; with the generation left at zero,
-// Wine's lookup takes whatever object lives in the slot.
+// A USER handle is a table slot and a generation; with the generation left at zero, Wine's
+// lookup takes whatever object lives in the slot, as the GDI count does for GDI handles.
 #include "object_counts.h"
 
 #include <windows.h>
-
-#include <iterator>
 
 namespace {
 
 // Where Wine's USER handles lie: even values from 0x20 to 0xffee (slot * 2 + 0x20).
 constexpr UINT_PTR kFirstUserHandle = 0x20;
 constexpr UINT_PTR kLastUserHandle = 0xffee;
-// GDI handles are slots 1 to 0xffff, and GetObjectType's kinds run from OBJ_PEN to
-// OBJ_COLORSPACE.
-constexpr UINT_PTR kLastGdiHandle = 0xffff;
-constexpr const char* kGdiKindNames[] = {
-    "", "pens", "brushes", "DCs", "metafile DCs", "palettes", "fonts", "bitmaps", "regions",
-    "metafiles", "memory DCs", "extended pens", "enhanced metafile DCs", "enhanced metafiles",
-    "colour spaces"};
-static_assert(std::size(kGdiKindNames) == OBJ_COLORSPACE + 1 &&
-              std::size(kGdiKindNames) == std::tuple_size_v<decltype(GdiObjects::byKind)>);
 
 bool IsOwnWindow(HWND window) {
     DWORD process = 0;
@@ -67,26 +56,5 @@ void PrintTo(const UserObjects& objects, std::ostream* out) {
          << " accelerator tables";
     if (objects.reported != 0) {
         *out << ", " << objects.reported << " reported by the system";
-    }
-}
-
-GdiObjects CountGdiObjectsByKind() {
-    GdiObjects objects;
-    for (UINT_PTR slot = 1; slot <= kLastGdiHandle; ++slot) {
-        const DWORD kind = GetObjectType(reinterpret_cast<HGDIOBJ>(slot));
-        if (kind != 0 && kind < objects.byKind.size()) {
-            ++objects.byKind[kind];
-        }
-    }
-    return objects;
-}
-
-void PrintTo(const GdiObjects& objects, std::ostream* out) {
-    const char* separator = "";
-    for (size_t kind = 1; kind < objects.byKind.size(); ++kind) {
-        if (objects.byKind[kind] != 0) {
-            *out << separator << objects.byKind[kind] << " " << kGdiKindNames[kind];
-            separator = ", ";
-        }
     }
 }
