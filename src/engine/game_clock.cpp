@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <ctime>
 
 namespace {
 
@@ -19,14 +18,6 @@ void PutTwoDigits(char* out, int value) {
 }
 
 } // namespace
-
-TimeOfDay LocalTimeOfDay(std::int64_t now) {
-    const std::time_t t = static_cast<std::time_t>(now);
-    const std::tm* local = std::localtime(&t);
-    if (local == nullptr)
-        return TimeOfDay{0, 0, 0};
-    return TimeOfDay{local->tm_hour, local->tm_min, local->tm_sec};
-}
 
 TickResult Tick(GameState& state, std::int64_t now, TimeOfDay local, int limitMinutes) {
     // A 12-hour clock without a morning/afternoon mark: 0 and 12 both show as 12.
@@ -43,12 +34,13 @@ TickResult Tick(GameState& state, std::int64_t now, TimeOfDay local, int limitMi
 
     const std::int64_t elapsed = now - state.gameStart;
     const std::int64_t limit = static_cast<std::int64_t>(limitMinutes) * 60;
-    const std::int64_t remaining =
-        limit >= elapsed ? std::min(limit - elapsed, kMaxRemainingSeconds) : 0;
+    // Held to the field first, so that the rest is plain int arithmetic.
+    const int remaining =
+        limit >= elapsed ? static_cast<int>(std::min(limit - elapsed, kMaxRemainingSeconds)) : 0;
 
     std::array<char, 5> remain{};
-    PutTwoDigits(&remain[0], static_cast<int>(remaining / 60));
-    PutTwoDigits(&remain[2], static_cast<int>(remaining % 60));
+    PutTwoDigits(&remain[0], remaining / 60);
+    PutTwoDigits(&remain[2], remaining % 60);
 
     const bool changed = std::strcmp(state.clockText.data(), clock.data()) != 0 ||
                          std::strcmp(state.remainText.data(), remain.data()) != 0;

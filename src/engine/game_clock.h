@@ -6,12 +6,10 @@
 
 #include "game_state.h"
 
+// The platform splits calendar seconds into local time, so that tests can hand in exact times.
 struct TimeOfDay {
     int hour, minute, second; // local time, hour 0..23
 };
-
-// Splits calendar seconds into local time; separate so that tests can hand in exact times.
-TimeOfDay LocalTimeOfDay(std::int64_t now);
 
 struct TickResult {
     bool changed; // a text differs from the stored one; both stored texts were replaced

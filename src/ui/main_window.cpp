@@ -4,6 +4,7 @@
 #include "main_window.h"
 
 #include "about_dialog.h"
+#include "calendar_clock.h"
 #include "difficulty_dialog.h"
 #include "game_clock.h"
 #include "lose_dialog.h"
@@ -14,7 +15,6 @@
 #include "update_display.h"
 #include "win_dialog.h"
 
-#include <ctime>
 #include <iterator>
 
 namespace {
@@ -26,8 +26,6 @@ constexpr const char* kColourNames[COLOUR_COUNT] = {"Red",  "Yellow",   "Green",
                                                      "Blue", "Dark Red", "Magenta"};
 constexpr UINT_PTR kClockTimer = 1;
 constexpr UINT kClockPeriodMs = 1000;
-
-std::int64_t Now() { return static_cast<std::int64_t>(std::time(nullptr)); }
 
 } // namespace
 
@@ -136,7 +134,7 @@ void MainWindow::OnColourDoubleClick() {
 }
 
 bool MainWindow::OnTimer() {
-    const std::int64_t now = Now();
+    const std::int64_t now = CalendarNow();
     const TickResult tick = Tick(state, now, LocalTimeOfDay(now), settingsStore.GetTimeLimit());
     if (tick.changed) {
         const bool numbered = settingsStore.GetNumberedPegs();
@@ -188,7 +186,7 @@ void MainWindow::OnOK() {
 }
 
 void MainWindow::Deal() {
-    state.NewGame(settingsStore.GetDuplicates(), Now());
+    state.NewGame(settingsStore.GetDuplicates(), CalendarNow());
     ShowRowLabels(Handle(), settingsStore.GetNumberOfGuesses());
 }
 

@@ -135,16 +135,4 @@ TEST(GameClockTest, WorksPast2038) {
     EXPECT_TRUE(Tick(state, deal + 60, At(0, 1, 0), 1).timeUp);
 }
 
-TEST(GameClockTest, LocalTimeOfDayIsInRangeAndFollowsTheSeconds) {
-    for (std::int64_t now : {kDeal, kDeal + 37, kDeal + 86399, std::int64_t{1'234'567'890}}) {
-        const TimeOfDay local = LocalTimeOfDay(now);
-        EXPECT_GE(local.hour, 0);
-        EXPECT_LE(local.hour, 23);
-        EXPECT_GE(local.minute, 0);
-        EXPECT_LE(local.minute, 59);
-        // Time zones differ from UTC by whole minutes, so the seconds are those of the count.
-        EXPECT_EQ(local.second, static_cast<int>(now % 60)) << now;
-    }
-}
-
 } // namespace

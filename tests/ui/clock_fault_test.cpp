@@ -1,6 +1,7 @@
 // The system clock set back and forward during a game. The time goes to Tick by hand, and
 // for the window's own tick the deal is moved instead (the same difference to the clock):
 // the clocks show what the moved time gives, and only a move past the limit loses, once.
+#include "calendar_clock.h"
 #include "game_clock.h"
 #include "program_texts.h"
 #include "resource.h"
@@ -11,16 +12,11 @@
 #include "wait.h"
 
 #include <cstdio>
-#include <ctime>
 #include <string>
 
 namespace {
 
 constexpr std::int64_t kTwoHours = 2 * 60 * 60;
-
-std::int64_t Now() {
-    return static_cast<std::int64_t>(std::time(nullptr));
-}
 
 // The time of day as the clock shows it: twelve hours, no morning or afternoon.
 std::string ClockTextAt(std::int64_t when) {
@@ -74,13 +70,13 @@ TEST_F(ClockFaultTest, TheWindowsTickLosesExactlyAtTheLimit) {
     // tick that strayed into the next second raised is closed first: it proves nothing.
     const auto exactTick = [&](std::int64_t spent) {
         for (int tries = 0; tries < 5; ++tries) {
-            const std::int64_t now = Now();
+            const std::int64_t now = CalendarNow();
             game.ChangeState([&](GameState& state) {
                 GameStateTestAccess::GameStart(state) = now - spent;
                 GameStateTestAccess::GamesPlayed(state) = 0;
             });
             game.PostTick();
-            if (GameThread().Flush() && Now() == now) {
+            if (GameThread().Flush() && CalendarNow() == now) {
                 return true;
             }
             if (CountThreadDialogs(Caption(IDD_LOSE)) != 0) {
@@ -150,12 +146,12 @@ TEST_F(ClockFaultTest, TheWindowsTickAfterTheClockMovedLosesOnlyPastTheLimitAndO
     // taken on both sides of it.
     int spentBefore = 0, spentAfter = 0;
     const auto moveDeal = [&](std::int64_t by) {
-        spentBefore = static_cast<int>(Now() - dealt);
+        spentBefore = static_cast<int>(CalendarNow() - dealt);
         game.ChangeState(
             [&](GameState& state) { GameStateTestAccess::GameStart(state) = dealt + by; });
         game.PostTick();
         ASSERT_TRUE(GameThread().Flush());
-        spentAfter = static_cast<int>(Now() - dealt);
+        spentAfter = static_cast<int>(CalendarNow() - dealt);
     };
 
     // Set back two hours: the deal lies in the clock's future.
