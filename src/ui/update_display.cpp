@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <cstring>
 #include <initializer_list>
 
@@ -81,9 +80,9 @@ Outcome UpdateDisplay(HWND window, const GameState& state, bool numbered) {
     const Outcome outcome = state.Evaluate(guesses);
 
     std::array<char, 32> text{};
-    std::snprintf(text.data(), text.size(), "%d", state.GamesPlayed());
+    wsprintfA(text.data(), "%d", state.GamesPlayed());
     SetChangedText(window, IDC_GAMES_PLAYED, text.data());
-    std::snprintf(text.data(), text.size(), "%d (%d%%)", state.GamesWon(), state.WinPercent());
+    wsprintfA(text.data(), "%d (%d%%)", state.GamesWon(), state.WinPercent());
     SetChangedText(window, IDC_GAMES_WON, text.data());
     return outcome;
 }
