@@ -120,24 +120,28 @@ bool HelpWindow::Replace(const std::string& newSource, const std::string& docume
 
 void HelpWindow::BringForward() {
     ShowWindow(frame, IsIconic(frame) ? SW_RESTORE : SW_SHOW);
-    SetForegroundWindow(frame);
+    // Looked up, not imported: Win32s may not have it, and there shown is enough.
+    const LoadedModule user("user32.dll");
+    if (const auto setForeground =
+            user.Procedure<decltype(&SetForegroundWindow)>("SetForegroundWindow")) {
+        setForeground(frame);
+    }
     SetFocus(editor);
 }
 
 void HelpWindow::Close() { DestroyWindow(frame); }
 
 bool HelpWindow::CreateFrame(const std::string& caption, HICON icon) {
-    WNDCLASSEXA frameClass{};
-    frameClass.cbSize = sizeof frameClass;
-    if (GetClassInfoExA(Instance(), kFrameClass, &frameClass) == FALSE) {
+    // The forms without Ex: Win32s has no others.
+    WNDCLASSA frameClass{};
+    if (GetClassInfoA(Instance(), kFrameClass, &frameClass) == FALSE) {
         frameClass = {};
-        frameClass.cbSize = sizeof frameClass;
         frameClass.lpfnWndProc = &WindowProc;
         frameClass.hInstance = Instance();
         frameClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
         frameClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
         frameClass.lpszClassName = kFrameClass;
-        if (RegisterClassExA(&frameClass) == 0) {
+        if (RegisterClassA(&frameClass) == 0) {
             return false;
         }
     }
