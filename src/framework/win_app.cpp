@@ -67,15 +67,8 @@ void CWinApp::SetDialogColours(COLORREF background, COLORREF text) {
 
 int CWinApp::Run() {
     StartUp();
-    const bool runLoop = InitInstance();
-    if (runLoop) {
-        MSG message;
-        while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-    }
-    return ExitInstance();
+    InitInstance();
+    return 0;
 }
 
 std::string CWinApp::GetProfileString(const char* section, const char* entry,

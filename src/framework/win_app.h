@@ -22,7 +22,8 @@ public:
     // The application object, or null when there is none.
     static CWinApp* Current();
 
-    // The framework's run: start-up, InitInstance, ExitInstance. Returns the exit status.
+    // The framework's run: start-up, then InitInstance. No message loop follows, whatever
+    // InitInstance answers: the program's windows run modally. Returns the exit status.
     int Run();
     // Starts the framework's services.
     void StartUp();
@@ -55,7 +56,6 @@ protected:
 
     // Returns whether to run a message loop; this program never does.
     virtual bool InitInstance() { return false; }
-    virtual int ExitInstance() { return 0; }
 
 private:
     static std::string ModulePath();
