@@ -149,3 +149,13 @@ std::string TextOf(HWND window) {
     GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
     return text.data();
 }
+
+bool ShowsText(HWND window, const std::string& text) {
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (TextOf(child) == text) {
+            return true;
+        }
+    }
+    return false;
+}

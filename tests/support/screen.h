@@ -48,3 +48,5 @@ void PrintTo(const GdiObjects& objects, std::ostream* out);
 bool ShowsPicture(HWND window);
 // The text of a window: a caption, a label, a control's name.
 std::string TextOf(HWND window);
+// Whether a child of the window (the text of a message box, a label) has exactly this text.
+bool ShowsText(HWND window, const std::string& text);
