@@ -1,7 +1,7 @@
 # Cross-compiling for Windows with MinGW-w64. The including toolchain file sets
 # CMAKE_SYSTEM_PROCESSOR first. ZODEDU_THREAD_MODEL picks the compilers: posix (the default)
-# for the tests, whose GoogleTest needs std::mutex; win32 for the shipped game, whose runtime
-# then brings no winpthreads and imports only what old Windows has.
+# for the tests, whose GoogleTest needs std::mutex; win32 for the shipped game, which links
+# none of the toolchain's runtime libraries (src/runtime) and whose headers then want no threads.
 set(CMAKE_SYSTEM_NAME Windows)
 if(NOT ZODEDU_THREAD_MODEL)
   set(ZODEDU_THREAD_MODEL posix)

@@ -35,7 +35,7 @@ std::string ClassOf(HWND window) {
     return name.data();
 }
 
-ProgramProcess::ProgramProcess(const std::string& commandLine) {
+ProgramProcess::ProgramProcess(const std::string& commandLine, WORD showState) {
     const bool quoted = commandLine.starts_with('"');
     const std::string program = quoted ? commandLine.substr(1, commandLine.find('"', 1) - 1)
                                        : commandLine.substr(0, commandLine.find(' '));
@@ -44,6 +44,10 @@ ProgramProcess::ProgramProcess(const std::string& commandLine) {
     std::string writable = commandLine;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
+    if (showState != SW_SHOWDEFAULT) {
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = showState;
+    }
     if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
         startError = GetLastError();

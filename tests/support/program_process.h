@@ -9,8 +9,9 @@
 
 class ProgramProcess {
 public:
-    // commandLine: the program's path, quoted where it holds spaces, and its arguments.
-    explicit ProgramProcess(const std::string& commandLine);
+    // commandLine: the program's path, quoted where it holds spaces, and its arguments;
+    // showState: what its starter asks of its first window (SW_SHOWDEFAULT: nothing).
+    explicit ProgramProcess(const std::string& commandLine, WORD showState = SW_SHOWDEFAULT);
     // Ends a program still running: it is terminated with status 99.
     ~ProgramProcess();
     ProgramProcess(const ProgramProcess&) = delete;
