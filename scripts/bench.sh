@@ -124,7 +124,7 @@ game_kb=$(stat -c %s "$scratch/zodedu.exe" | awk '{ printf "%.1f", $1 / 1024 }')
 floor_kb=$(stat -c %s "$scratch/floor_program.exe" | awk '{ printf "%.1f", $1 / 1024 }')
 echo "RESULT size $game_kb $floor_kb" >>"$results"
 imports=$($triplet-objdump -p "$scratch/zodedu.exe" | awk '/DLL Name:/ { print $3 }' | sort -fu | tr '\n' ' ')
-system_dlls=" kernel32.dll user32.dll gdi32.dll advapi32.dll winmm.dll comdlg32.dll msvcrt.dll shell32.dll comctl32.dll riched20.dll riched32.dll msftedit.dll ole32.dll oleaut32.dll shlwapi.dll version.dll imm32.dll "
+system_dlls=" kernel32.dll user32.dll gdi32.dll advapi32.dll "
 foreign=
 for dll in $imports; do
     lower=${dll,,}
