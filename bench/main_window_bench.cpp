@@ -8,6 +8,7 @@
 #include "bench_support.h"
 #include "full_pass.h"
 #include "resource.h"
+#include "thread_of_window.h"
 #include "update_display.h"
 #include "win_app.h"
 
@@ -22,8 +23,7 @@
 
 namespace {
 
-constexpr UINT kRunWork = WM_APP + 1;
-constexpr UINT kBarePeg = WM_APP + 2;      // wParam: ColourIndex, lParam: cell
+constexpr UINT kBarePeg = WM_APP + 1;      // wParam: ColourIndex, lParam: cell
 constexpr int kFloorCell = CELL_COUNT - 1; // the clicks never reach it
 
 class BenchApp : public CWinApp {
@@ -42,10 +42,6 @@ PlacedPicture PegPicture(int cell, int colour) {
 }
 
 LRESULT CALLBACK InvokerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == kRunWork) {
-        (*reinterpret_cast<const std::function<void()>*>(lParam))();
-        return 1;
-    }
     if (message == kBarePeg) {
         BareDraw(mainWindow->Handle(),
                  PegPicture(static_cast<int>(lParam), static_cast<int>(wParam)));
@@ -54,9 +50,9 @@ LRESULT CALLBACK InvokerProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-// Runs work on the window's thread, also while its modal loop runs.
+// Runs work on the window's thread, also while its modal loop runs, for as long as it takes.
 void OnWindowThread(const std::function<void()>& work) {
-    SendMessageA(invoker, kRunWork, 0, reinterpret_cast<LPARAM>(&work));
+    RunOnThreadOf(mainWindow->Handle(), work, INFINITE);
 }
 
 void DisplayPass(int passes) {

@@ -1,6 +1,8 @@
 // The real game as a player meets it: started as its own process, driven by real clicks and
 // key presses from this program, judged by its windows, the screen and what it stored.
+#include "files.h"
 #include "game_process.h"
+#include "game_state.h"
 #include "input.h"
 #include "resource.h"
 #include "screen.h"
@@ -15,16 +17,12 @@ namespace {
 
 constexpr char kGrey[] = "light grey";
 
-std::string WindowsFile(const char* name) {
-    std::array<char, MAX_PATH> folder{};
-    GetWindowsDirectoryA(folder.data(), static_cast<UINT>(folder.size()));
-    return std::string(folder.data()) + "\\" + name;
+bool ShowsPeg(const GameProcess& game, int cell, ColourIndex colour) {
+    return ShowsBitmap(game.Item(IDC_PEG_FIRST + cell), MAKEINTRESOURCEA(IDB_PEG_FIRST + colour));
 }
 
-// Only once nothing of the window waits to be painted is what the screen shows there its own,
-// and not what lay below it.
 bool IsGrey(HWND window) {
-    if (GetUpdateRect(window, nullptr, FALSE)) {
+    if (!IsPainted(window)) {
         return false;
     }
     POINT corner{2, 2};
@@ -32,45 +30,37 @@ bool IsGrey(HWND window) {
     return CaptureScreen(corner, 1, 1).At(0, 0) == RGB(192, 192, 192);
 }
 
-class GameEndToEnd : public ::testing::Test {
-protected:
-    void SetUp() override { ForgetEverything(); }
-    void TearDown() override { ForgetEverything(); }
+HWND OpenDifficulty(const GameProcess& game) {
+    PostMessageA(game.Item(IDC_DIFFICULTY), BM_CLICK, 0, 0);
+    return game.WaitForWindow("#32770", nullptr);
+}
 
-    static void ForgetEverything() {
-        ForgetSettings();
-        DeleteFileA(WindowsFile("zodedu.INI").c_str());
-        DeleteFileA(WindowsFile("XYZ.INI").c_str());
-    }
-
-    static HWND OpenDifficulty(const GameProcess& game) {
-        PostMessageA(game.Item(IDC_DIFFICULTY), BM_CLICK, 0, 0);
-        return game.WaitForWindow("#32770", nullptr);
-    }
-
-    // The help window: the game's one visible top-level window that is not a dialog.
-    static HWND HelpWindow(const GameProcess& game, DWORD timeoutMs = 5000) {
-        HWND found = nullptr;
-        WaitUntil(
-            [&] {
-                for (HWND window : game.Windows()) {
-                    if (ClassOf(window) != "#32770") {
-                        found = window;
-                        return true;
-                    }
+// The help window: the game's one visible top-level window that is not a dialog.
+HWND HelpWindow(const GameProcess& game, DWORD timeoutMs = 5000) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND window : game.Windows()) {
+                if (ClassOf(window) != "#32770") {
+                    found = window;
+                    return true;
                 }
-                return false;
-            },
-            timeoutMs);
-        return found;
-    }
+            }
+            return false;
+        },
+        timeoutMs);
+    return found;
+}
+
+class GameEndToEnd : public GameProcessTest {
+protected:
+    void SetUp() override { ASSERT_NE(game.Main(), nullptr); }
 };
 
-TEST_F(GameEndToEnd, StartsCentredWithTheClockRunningAndPegsFollowClicks) {
-    GameFolder folder("zodedu.exe", "zodedu.HLP");
-    GameProcess game(folder.ExePath());
-    ASSERT_NE(game.Main(), nullptr);
+// The game under another name, or without its help file: each test starts its own.
+using GameElsewhereTest = StoredSettingsTest;
 
+TEST_F(GameEndToEnd, StartsCentredWithTheClockRunningAndPegsFollowClicks) {
     RECT window;
     GetWindowRect(game.Main(), &window);
     EXPECT_NEAR((window.left + window.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
@@ -86,28 +76,22 @@ TEST_F(GameEndToEnd, StartsCentredWithTheClockRunningAndPegsFollowClicks) {
     BringToFront(game.Main());
     ClickWindow(game.Item(IDC_COLOUR_BUTTON_FIRST + 2));
     ClickWindow(game.Item(IDC_COLOUR_BUTTON_FIRST + 4));
-    EXPECT_TRUE(WaitUntil([&] { return ShowsPicture(game.Item(IDC_PEG_FIRST + 1)); }));
-    EXPECT_TRUE(ShowsPicture(game.Item(IDC_PEG_FIRST)));
+    EXPECT_TRUE(WaitUntil([&] { return ShowsPeg(game, 1, 4); })) << "dark red second";
+    EXPECT_TRUE(ShowsPeg(game, 0, 2)) << "green first";
     EXPECT_FALSE(ShowsPicture(game.Item(IDC_PEG_FIRST + 2)));
 }
 
 TEST_F(GameEndToEnd, ADoubleClickOnAColourEntersItTwice) {
-    GameFolder folder("zodedu.exe", "zodedu.HLP");
-    GameProcess game(folder.ExePath());
-    ASSERT_NE(game.Main(), nullptr);
     BringToFront(game.Main());
 
     DoubleClickWindow(game.Item(IDC_COLOUR_BUTTON_FIRST + 3));
-    EXPECT_TRUE(WaitUntil([&] { return ShowsPicture(game.Item(IDC_PEG_FIRST + 1)); }));
-    EXPECT_TRUE(ShowsPicture(game.Item(IDC_PEG_FIRST)));
+    EXPECT_TRUE(WaitUntil([&] { return ShowsPeg(game, 1, 3); }));
+    EXPECT_TRUE(ShowsPeg(game, 0, 3));
     Settle();
     EXPECT_FALSE(ShowsPicture(game.Item(IDC_PEG_FIRST + 2))) << "a third peg";
 }
 
 TEST_F(GameEndToEnd, EscapeAndEnterDealANewGame) {
-    GameFolder folder("zodedu.exe", "zodedu.HLP");
-    GameProcess game(folder.ExePath());
-    ASSERT_NE(game.Main(), nullptr);
     BringToFront(game.Main());
     const HWND firstPeg = game.Item(IDC_PEG_FIRST);
 
@@ -125,9 +109,6 @@ TEST_F(GameEndToEnd, EscapeAndEnterDealANewGame) {
 }
 
 TEST_F(GameEndToEnd, F1AndTheHelpButtonOpenTheHelpWindow) {
-    GameFolder folder("zodedu.exe", "zodedu.HLP");
-    GameProcess game(folder.ExePath());
-    ASSERT_NE(game.Main(), nullptr);
     BringToFront(game.Main());
 
     PressKey(VK_F1, {VK_SHIFT});
@@ -148,9 +129,6 @@ TEST_F(GameEndToEnd, F1AndTheHelpButtonOpenTheHelpWindow) {
 }
 
 TEST_F(GameEndToEnd, F1InTheDifficultyDialogOpensHelpAndLeavesTheDialogOpen) {
-    GameFolder folder("zodedu.exe", "zodedu.HLP");
-    GameProcess game(folder.ExePath());
-    ASSERT_NE(game.Main(), nullptr);
     const HWND difficulty = OpenDifficulty(game);
     ASSERT_NE(difficulty, nullptr);
     BringToFront(difficulty);
@@ -162,9 +140,6 @@ TEST_F(GameEndToEnd, F1InTheDifficultyDialogOpensHelpAndLeavesTheDialogOpen) {
 }
 
 TEST_F(GameEndToEnd, ExitEndsTheProgramAndItsHelpWithStatusZeroStoringNothing) {
-    GameFolder folder("zodedu.exe", "zodedu.HLP");
-    GameProcess game(folder.ExePath());
-    ASSERT_NE(game.Main(), nullptr);
     PostMessageA(game.Item(IDC_HELP_BUTTON), BM_CLICK, 0, 0);
     ASSERT_NE(HelpWindow(game), nullptr);
 
@@ -174,13 +149,10 @@ TEST_F(GameEndToEnd, ExitEndsTheProgramAndItsHelpWithStatusZeroStoringNothing) {
     EXPECT_EQ(status, 0u);
     EXPECT_TRUE(game.Windows().empty());
     EXPECT_FALSE(RegistryKeyExists(CompanyKeyPath()));
-    EXPECT_EQ(GetFileAttributesA(WindowsFile("zodedu.INI").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_FALSE(PathExists(WindowsFile("zodedu.INI")));
 }
 
 TEST_F(GameEndToEnd, TheCloseBoxEndsTheProgramWithStatusZero) {
-    GameFolder folder("zodedu.exe", "zodedu.HLP");
-    GameProcess game(folder.ExePath());
-    ASSERT_NE(game.Main(), nullptr);
     PostMessageA(game.Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
     DWORD status = 1;
     ASSERT_TRUE(game.WaitForExit(status));
@@ -189,9 +161,6 @@ TEST_F(GameEndToEnd, TheCloseBoxEndsTheProgramWithStatusZero) {
 }
 
 TEST_F(GameEndToEnd, DifficultyOkStoresTheThreeSettings) {
-    GameFolder folder("zodedu.exe", "zodedu.HLP");
-    GameProcess game(folder.ExePath());
-    ASSERT_NE(game.Main(), nullptr);
     const HWND difficulty = OpenDifficulty(game);
     ASSERT_NE(difficulty, nullptr);
     EXPECT_TRUE(WaitUntil([&] { return IsGrey(difficulty); })) << kGrey;
@@ -209,7 +178,7 @@ TEST_F(GameEndToEnd, DifficultyOkStoresTheThreeSettings) {
         << "a setting the dialog does not own";
 }
 
-TEST_F(GameEndToEnd, WithoutItsHelpFileHelpFailsWithAGreyMessageAndTheGameGoesOn) {
+TEST_F(GameElsewhereTest, WithoutItsHelpFileHelpFailsWithAGreyMessageAndTheGameGoesOn) {
     GameFolder folder("zodedu.exe", "");
     GameProcess game(folder.ExePath());
     ASSERT_NE(game.Main(), nullptr);
@@ -223,7 +192,7 @@ TEST_F(GameEndToEnd, WithoutItsHelpFileHelpFailsWithAGreyMessageAndTheGameGoesOn
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
     PostMessageA(game.Item(IDC_COLOUR_BUTTON_FIRST), BM_CLICK, 0, 0);
-    EXPECT_TRUE(WaitUntil([&] { return ShowsPicture(game.Item(IDC_PEG_FIRST)); }));
+    EXPECT_TRUE(WaitUntil([&] { return ShowsPeg(game, 0, 0); }));
 
     // Exit asks the engine to quit; with no help window that is no failure.
     PostMessageA(game.Item(IDC_EXIT), BM_CLICK, 0, 0);
@@ -232,7 +201,7 @@ TEST_F(GameEndToEnd, WithoutItsHelpFileHelpFailsWithAGreyMessageAndTheGameGoesOn
     EXPECT_EQ(status, 0u);
 }
 
-TEST_F(GameEndToEnd, ACopyUnderAnotherNameLooksForItsOwnHelpFile) {
+TEST_F(GameElsewhereTest, ACopyUnderAnotherNameLooksForItsOwnHelpFile) {
     {
         GameFolder folder("XYZ.exe", "zodedu.HLP");
         GameProcess game(folder.ExePath());

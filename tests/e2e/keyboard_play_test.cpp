@@ -19,7 +19,6 @@
 
 namespace {
 
-
 using Code = std::array<ColourIndex, PEG_COUNT>;
 
 // The colour the peg at the anchor shows, read from a pixel of its disc that a number would
@@ -70,15 +69,7 @@ bool BoardIsEmpty(const GameProcess& game) {
 
 // The feedback count the anchor shows, or -1 when it shows none of them.
 int CountShown(HWND anchor) {
-    POINT corner{0, 0};
-    ClientToScreen(anchor, &corner);
-    for (int count = 0; count <= PEG_COUNT; ++count) {
-        const Pixels picture = BitmapPixels(MAKEINTRESOURCEA(IDB_SMALL_DIGIT_FIRST + count));
-        if (CaptureScreen(corner, picture.width, picture.height) == picture) {
-            return count;
-        }
-    }
-    return -1;
+    return ShownBitmap(anchor, IDB_SMALL_DIGIT_FIRST, PEG_COUNT + 1).value_or(-1);
 }
 
 // The two counts the game's own rules give a guess against a code.
@@ -106,17 +97,12 @@ void TypeRow(const Code& guess) {
     }
 }
 
-class KeyboardPlayTest : public ::testing::Test {
+class KeyboardPlayTest : public GameProcessTest {
 protected:
     void SetUp() override {
-        ForgetSettings();
         ASSERT_NE(game.Main(), nullptr);
         BringToFront(game.Main());
     }
-    void TearDown() override { ForgetSettings(); }
-
-    GameFolder folder{"zodedu.exe", "zodedu.HLP"};
-    GameProcess game{folder.ExePath()};
 };
 
 TEST_F(KeyboardPlayTest, DigitsFillARowAndScoreItAndTheKeypadDoesTheSame) {
@@ -134,17 +120,11 @@ TEST_F(KeyboardPlayTest, DigitsFillARowAndScoreItAndTheKeypadDoesTheSame) {
 // The button looks pressed while its key is down, and the peg comes with the release.
 TEST_F(KeyboardPlayTest, TheButtonIsHeldDownWithItsKeyAndThePegComesOnRelease) {
     const HWND blue = game.Item(IDC_COLOUR_BUTTON_FIRST + 3);
-    const auto shows = [&](const char* face) {
-        const Pixels expected = BitmapPixels(face);
-        POINT corner{0, 0};
-        ClientToScreen(blue, &corner);
-        return CaptureScreen(corner, expected.width, expected.height) == expected;
-    };
     KeyDown('4');
-    EXPECT_TRUE(WaitUntil([&] { return shows("IDB_3D"); })) << "pressed while held";
+    EXPECT_TRUE(WaitUntil([&] { return ShowsBitmap(blue, "IDB_3D"); })) << "pressed while held";
     EXPECT_FALSE(PegShown(game.Item(IDC_PEG_FIRST)).has_value());
     KeyUp('4');
-    EXPECT_TRUE(WaitUntil([&] { return shows("IDB_3U"); })) << "up again";
+    EXPECT_TRUE(WaitUntil([&] { return ShowsBitmap(blue, "IDB_3U"); })) << "up again";
     EXPECT_TRUE(WaitUntil([&] { return PegShown(game.Item(IDC_PEG_FIRST)) == 3; }))
         << "the blue peg, on release";
 }

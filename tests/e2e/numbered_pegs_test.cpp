@@ -19,14 +19,6 @@ namespace {
 
 constexpr char kNumberedPegs[] = "Numbered Pegs";
 
-// Whether the window shows the program's picture at its top-left corner, pixel for pixel.
-bool Shows(HWND window, LPCSTR picture) {
-    const Pixels expected = BitmapPixels(picture);
-    POINT corner{0, 0};
-    ClientToScreen(window, &corner);
-    return CaptureScreen(corner, expected.width, expected.height) == expected;
-}
-
 std::string FaceName(int colour, const char* look) {
     return "IDB_" + std::to_string(colour) + look;
 }
@@ -34,7 +26,7 @@ std::string FaceName(int colour, const char* look) {
 // Every colour button shows its up face of the look ("U" plain, "NU" numbered).
 bool ButtonsShow(const GameProcess& game, const char* look) {
     for (int colour = 0; colour < COLOUR_COUNT; ++colour) {
-        if (!Shows(game.Item(IDC_COLOUR_BUTTON_FIRST + colour), FaceName(colour, look).c_str())) {
+        if (!ShowsBitmap(game.Item(IDC_COLOUR_BUTTON_FIRST + colour), FaceName(colour, look).c_str())) {
             return false;
         }
     }
@@ -42,7 +34,7 @@ bool ButtonsShow(const GameProcess& game, const char* look) {
 }
 
 bool PegShows(const GameProcess& game, int cell, int bitmap) {
-    return Shows(game.Item(IDC_PEG_FIRST + cell), MAKEINTRESOURCEA(bitmap));
+    return ShowsBitmap(game.Item(IDC_PEG_FIRST + cell), MAKEINTRESOURCEA(bitmap));
 }
 
 std::string StoredChoice() {
@@ -50,11 +42,8 @@ std::string StoredChoice() {
     return value ? value->Text() : "(none)";
 }
 
-class NumberedPegsTest : public ::testing::Test {
+class NumberedPegsTest : public StoredSettingsTest {
 protected:
-    void SetUp() override { ForgetSettings(); }
-    void TearDown() override { ForgetSettings(); }
-
     GameFolder folder{"zodedu.exe", "zodedu.HLP"};
 };
 
@@ -109,12 +98,7 @@ TEST_F(NumberedPegsTest, TheLoseDialogShowsTheCodeNumbered) {
     for (int position = 0; position < PEG_COUNT; ++position) {
         const HWND anchor = GetDlgItem(lose, IDC_CODE_PEG_FIRST + position);
         EXPECT_TRUE(WaitUntil([&] {
-            for (int colour = 0; colour < COLOUR_COUNT; ++colour) {
-                if (Shows(anchor, MAKEINTRESOURCEA(IDB_NUMBERED_PEG_FIRST + colour))) {
-                    return true;
-                }
-            }
-            return false;
+            return ShownBitmap(anchor, IDB_NUMBERED_PEG_FIRST, COLOUR_COUNT).has_value();
         })) << "code peg " << position;
     }
 }

@@ -198,7 +198,9 @@ TEST_F(ProcessFaultTest, TwoCopiesChangingTheSettingsInTurnEachSeeTheOthersLates
     for (int peg = 0; peg < 12; ++peg) {
         ClickWindow(first.Item(IDC_COLOUR_BUTTON_FIRST + peg / 4)); // one colour a row: no win
     }
-    EXPECT_TRUE(WaitUntil([&] { return ShowsPicture(first.Item(IDC_PEG_FIRST + 11)); }));
+    EXPECT_TRUE(WaitUntil([&] {
+        return ShowsBitmap(first.Item(IDC_PEG_FIRST + 11), MAKEINTRESOURCEA(IDB_PEG_FIRST + 2));
+    }));
     dialog = OpenDialog(second, IDC_DIFFICULTY, Caption(IDD_DIFFICULTY));
     ASSERT_NE(dialog, nullptr);
     SelectWithKeys(1);
@@ -206,7 +208,12 @@ TEST_F(ProcessFaultTest, TwoCopiesChangingTheSettingsInTurnEachSeeTheOthersLates
     EXPECT_EQ(StoredSetting("NumberOfGuesses"), "2");
     ASSERT_TRUE(Raise(first.Main()));
     ClickWindow(first.Item(IDC_COLOUR_BUTTON_FIRST + 5));
-    Settle(1500); // a tick or two repaints the board
+    // A tick's display pass draws every peg there is: none after it, none at all.
+    RECT seconds{};
+    GetWindowRect(first.Item(IDC_CLOCK_LAST), &seconds);
+    const auto clock = [&] { return CaptureScreen({seconds.left, seconds.top}, 24, 26); };
+    const Pixels shown = clock();
+    ASSERT_TRUE(WaitUntil([&] { return clock() != shown; }, 3000)) << "no tick came";
     EXPECT_FALSE(ShowsPicture(first.Item(IDC_PEG_FIRST + 12)));
     EXPECT_EQ(first.WaitForWindow("#32770", nullptr, 500), nullptr) << "no result either";
     PressKey(VK_ESCAPE);

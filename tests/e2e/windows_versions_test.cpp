@@ -1,7 +1,9 @@
 // The real game on the older Windows it is made for, as Wine reports them to it: on Win32s the
 // settings live in the profile file in the Windows folder, on Windows 95 and NT 4.0 in the
 // registry. Wine takes the version to report from the game's own application defaults.
+#include "files.h"
 #include "game_process.h"
+#include "game_state.h"
 #include "input.h"
 #include "resource.h"
 #include "screen.h"
@@ -11,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstring>
 #include <functional>
 
 namespace {
@@ -21,13 +22,7 @@ constexpr char kProfile[] = "zodedu.INI"; // the executable name, then .INI, no 
 constexpr char kSection[] = "Zodedu";
 
 void ReportWindowsVersion(const char* version) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kGameDefaults, 0, nullptr, 0, KEY_ALL_ACCESS,
-                              nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
-                   static_cast<DWORD>(strlen(version) + 1));
-    RegCloseKey(key);
+    StoreRegistryValue(kGameDefaults, REG_SZ, std::string(version) + '\0', "Version");
 }
 
 std::string ProfileEntry(const char* key) {
@@ -37,28 +32,18 @@ std::string ProfileEntry(const char* key) {
     return text.data();
 }
 
-bool ProfileFileExists() {
-    std::array<char, MAX_PATH> folder{};
-    GetWindowsDirectoryA(folder.data(), static_cast<UINT>(folder.size()));
-    const std::string path = std::string(folder.data()) + "\\" + kProfile;
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-class WindowsVersionTest : public ::testing::Test {
+class WindowsVersionTest : public StoredSettingsTest {
 protected:
-    void SetUp() override { Forget(); }
+    void SetUp() override { ForgetProfile(); }
     void TearDown() override {
-        Forget();
+        ForgetProfile();
         RegDeleteTreeA(HKEY_CURRENT_USER, kGameDefaults);
         RegDeleteKeyA(HKEY_CURRENT_USER, kGameDefaults);
     }
 
-    static void Forget() {
-        ForgetSettings();
+    static void ForgetProfile() {
         WritePrivateProfileStringA(nullptr, nullptr, nullptr, kProfile); // flush Wine's cache
-        std::array<char, MAX_PATH> folder{};
-        GetWindowsDirectoryA(folder.data(), static_cast<UINT>(folder.size()));
-        DeleteFileA((std::string(folder.data()) + "\\" + kProfile).c_str());
+        DeleteFileA(WindowsFile(kProfile).c_str());
     }
 
     // Opens a dialog of the main window by its button and presses its OK.
@@ -121,10 +106,12 @@ TEST_P(RegistryWindowsTest, TheGameStartsPlaysARowAndKeepsItsSettingsInTheRegist
     for (int colour = 0; colour < 4; ++colour) {
         PostMessageA(game.Item(IDC_COLOUR_BUTTON_FIRST + colour), BM_CLICK, 0, 0);
     }
-    EXPECT_TRUE(WaitUntil([&] { return ShowsPicture(game.Item(IDC_EXACT_FIRST)); }))
-        << "the row is scored";
+    const auto showsCount = [&](int anchor) {
+        return ShownBitmap(game.Item(anchor), IDB_SMALL_DIGIT_FIRST, PEG_COUNT + 1).has_value();
+    };
+    EXPECT_TRUE(WaitUntil([&] { return showsCount(IDC_EXACT_FIRST); })) << "the row is scored";
     // Drawn after the exact count by the same pass; the screen may show it a moment later.
-    EXPECT_TRUE(WaitUntil([&] { return ShowsPicture(game.Item(IDC_COLOUR_COUNT_FIRST)); }));
+    EXPECT_TRUE(WaitUntil([&] { return showsCount(IDC_COLOUR_COUNT_FIRST); }));
 
     ConfirmDialog(game, IDC_DIFFICULTY);
     PostMessageA(game.Item(IDC_EXIT), BM_CLICK, 0, 0);
@@ -135,7 +122,7 @@ TEST_P(RegistryWindowsTest, TheGameStartsPlaysARowAndKeepsItsSettingsInTheRegist
     const std::optional<RegistryValue> guesses = ReadRegistryValue(SettingKeyPath("NumberOfGuesses"));
     ASSERT_TRUE(guesses.has_value());
     EXPECT_EQ(guesses->Text(), "12");
-    EXPECT_FALSE(ProfileFileExists());
+    EXPECT_FALSE(PathExists(WindowsFile(kProfile)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, RegistryWindowsTest, ::testing::Values("win95", "nt40"));

@@ -17,10 +17,6 @@ LPARAM At(int x, int y) {
     return MAKELPARAM(x, y);
 }
 
-bool SameRect(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 class BitmapButtonTest : public testing::Test {
 protected:
     void SetUp() override { ASSERT_NE(dialog.Handle(), nullptr); }
@@ -32,10 +28,7 @@ protected:
         UpdateWindow(dialog.Item(id));
     }
 
-    bool Shows(int id, const char* face) const {
-        const Pixels expected = BitmapPixels(face);
-        return expected.width == 25 && CaptureScreen(dialog.ScreenCorner(id), 25, 25) == expected;
-    }
+    bool Shows(int id, const char* face) const { return ShowsBitmap(dialog.Item(id), face); }
     bool WaitShows(int id, const char* face) const {
         return WaitUntil([&] { return Shows(id, face); });
     }
@@ -47,7 +40,7 @@ protected:
 
 TEST_F(BitmapButtonTest, FindsItsFacesByCaptionAndTakesTheUpFaceSizeAtItsTemplatePosition) {
     const RECT before = dialog.RectInDialog(kDarkRedButton);
-    EXPECT_TRUE(SameRect(before, dialog.DialogUnits(68, 60, 10, 10)));
+    EXPECT_EQ(before, dialog.DialogUnits(68, 60, 10, 10));
     CBitmapButton button;
     Bind(button, kDarkRedButton);
     EXPECT_EQ(button.Handle(), dialog.Item(kDarkRedButton));
@@ -68,7 +61,7 @@ TEST_F(BitmapButtonTest, WithoutAnUpFaceOrAControlItReportsFalseAndKeepsTheTempl
     CBitmapButton faceless;
     const RECT before = dialog.RectInDialog(IDC_T_NO_FACES);
     EXPECT_FALSE(faceless.AutoLoad(IDC_T_NO_FACES, dialog.Handle()));
-    EXPECT_TRUE(SameRect(dialog.RectInDialog(IDC_T_NO_FACES), before));
+    EXPECT_EQ(dialog.RectInDialog(IDC_T_NO_FACES), before);
 
     CBitmapButton orphan;
     EXPECT_FALSE(orphan.AutoLoad(12345, dialog.Handle()));
@@ -102,7 +95,7 @@ TEST_F(BitmapButtonTest, AHeldSpaceKeyHoldsTheDownFaceAndTheReleaseClicks) {
     SendMessageA(control, WM_KEYDOWN, VK_SPACE, 0x00390001);
     EXPECT_TRUE(WaitShows(kDarkRedButton, "IDB_4D"));
     SendMessageA(control, WM_KEYDOWN, VK_SPACE, 0x40390001); // auto-repeat while held
-    Settle();
+    ASSERT_TRUE(dialog.WaitForPaint());
     EXPECT_TRUE(Shows(kDarkRedButton, "IDB_4D"));
     EXPECT_EQ(dialog.Notifications(kDarkRedButton, BN_CLICKED), 0);
 
@@ -123,10 +116,10 @@ TEST_F(BitmapButtonTest, AQuickSecondClickGivesADoubleClickOnlyWithoutTheDownFac
     PostMessageA(control, WM_LBUTTONDBLCLK, MK_LBUTTON, At(12, 12));
     EXPECT_TRUE(
         WaitUntil([&] { return dialog.Notifications(kDarkRedButton, BN_DOUBLECLICKED) == 1; }));
-    Settle();
+    ASSERT_TRUE(dialog.WaitForPaint());
     EXPECT_TRUE(Shows(kDarkRedButton, "IDB_4U"));
     PostMessageA(control, WM_LBUTTONUP, 0, At(12, 12));
-    Settle();
+    ASSERT_TRUE(dialog.WaitForPaint());
     EXPECT_EQ(dialog.Notifications(kDarkRedButton, BN_CLICKED), 1);
     EXPECT_EQ(dialog.Notifications(kDarkRedButton, BN_DOUBLECLICKED), 1);
 }
@@ -138,11 +131,11 @@ TEST_F(BitmapButtonTest, WithoutFocusOrDisabledFacesFocusAndDisablingChangeNothi
     SetFocus(control);
     ASSERT_EQ(GetFocus(), control);
     EXPECT_EQ(SendMessageA(control, BM_GETSTATE, 0, 0) & BST_FOCUS, BST_FOCUS);
-    Settle();
+    ASSERT_TRUE(dialog.WaitForPaint());
     EXPECT_TRUE(Shows(kDarkRedButton, "IDB_4U")) << "no focus face, no focus rectangle";
 
     EnableWindow(control, FALSE);
-    Settle();
+    ASSERT_TRUE(dialog.WaitForPaint());
     EXPECT_TRUE(Shows(kDarkRedButton, "IDB_4U"));
 }
 

@@ -82,8 +82,8 @@ TEST_F(HelpTest, ASecondContentsRequestBringsTheOneWindowForwardWithoutReading) 
 
     {
         // The text is already there: a locked file, named another way, is no obstacle.
-        const ExclusiveLock lock(InstalledDocument());
-        ASSERT_TRUE(lock.Held());
+        const KernelHandle lock = HoldFile(InstalledDocument());
+        ASSERT_TRUE(lock);
         std::string otherSpelling = InstalledDocument();
         otherSpelling.replace(otherSpelling.rfind('\\'), 1, "\\.\\");
         otherSpelling.replace(otherSpelling.size() - 4, 4, ".hlp");
@@ -117,9 +117,10 @@ TEST_F(HelpTest, QuitClosesTheWindowUnloadsTheTextViewAndSucceedsWithNoneOpen) {
 }
 
 TEST_F(HelpTest, FilesThatCannotBeShownFailAndOpenNothing) {
-    const std::string locked = scratch.Write("locked.hlp", FileContent(InstalledDocument()));
-    const ExclusiveLock lock(locked);
-    ASSERT_TRUE(lock.Held());
+    const std::string locked =
+        scratch.Write("locked.hlp", ReadWholeFile(InstalledDocument()).value_or(""));
+    const KernelHandle lock = HoldFile(locked);
+    ASSERT_TRUE(lock);
     const std::string cases[] = {
         scratch.Path() + "\\missing.hlp",
         scratch.Path(),

@@ -56,25 +56,10 @@ ScratchFolder::~ScratchFolder() {
 
 std::string ScratchFolder::Write(const std::string& name, const std::string& content) {
     const std::string file = path + "\\" + name;
-    const HANDLE handle = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle != INVALID_HANDLE_VALUE) {
-        DWORD written = 0;
-        WriteFile(handle, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
-        CloseHandle(handle);
+    if (WriteWholeFile(file, content)) {
         files.push_back(file);
     }
     return file;
-}
-
-ExclusiveLock::ExclusiveLock(const std::string& path)
-    : file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                       FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-
-ExclusiveLock::~ExclusiveLock() {
-    if (file != INVALID_HANDLE_VALUE) {
-        CloseHandle(file);
-    }
 }
 
 std::vector<HWND> HelpWindows() {
@@ -105,20 +90,6 @@ bool RichEditLoaded() { return GetModuleHandleA("riched20.dll") != nullptr; }
 
 std::string InstalledDocument() { return ProgramFolder() + "zodedu.HLP"; }
 
-std::string FileContent(const std::string& path) {
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return {};
-    }
-    std::string content(GetFileSize(file, nullptr), '\0');
-    DWORD read = 0;
-    ReadFile(file, content.data(), static_cast<DWORD>(content.size()), &read, nullptr);
-    CloseHandle(file);
-    content.resize(read);
-    return content;
-}
-
 void HelpTest::SetUp() {
     WNDCLASSEXA requesterClass{};
     requesterClass.cbSize = sizeof requesterClass;
@@ -135,7 +106,7 @@ void HelpTest::SetUp() {
                                 150, 100, 400, 300, nullptr, nullptr, GetModuleHandleA(nullptr),
                                 nullptr);
     ASSERT_NE(requester, nullptr);
-    Settle(30);
+    WaitUntil([&] { return GetForegroundWindow() == requester && IsPainted(requester); });
     ASSERT_TRUE(HelpWindows().empty()) << "a help window was left over from an earlier test";
 }
 

@@ -1,7 +1,9 @@
 // What the help tests share: a requesting window captioned like the game's, the installed
 // help document, scratch files in a folder of their own, and ways to find and read the
-// help window.
+// help window; files.h comes with them.
 #pragma once
+
+#include "files.h"
 
 #include <windows.h>
 
@@ -27,20 +29,6 @@ private:
     std::vector<std::string> files;
 };
 
-// A file held open with no sharing, as another program might hold it.
-class ExclusiveLock {
-public:
-    explicit ExclusiveLock(const std::string& path);
-    ~ExclusiveLock();
-    ExclusiveLock(const ExclusiveLock&) = delete;
-    ExclusiveLock& operator=(const ExclusiveLock&) = delete;
-
-    bool Held() const { return file != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE file;
-};
-
 // This thread's top-level windows captioned "Zodedu Help".
 std::vector<HWND> HelpWindows();
 // The RichEdit inside a help window.
@@ -52,8 +40,6 @@ int CountThreadWindows();
 bool RichEditLoaded();
 // The document as the build installs it beside the program: zodedu.HLP.
 std::string InstalledDocument();
-// The whole of a file, or "" when it cannot be read.
-std::string FileContent(const std::string& path);
 
 // Each test starts with a requesting window captioned "Zodedu" and no help window, and
 // ends by asking the engine to quit.

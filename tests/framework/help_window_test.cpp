@@ -89,7 +89,7 @@ INT_PTR CALLBACK ModalVisitProc(HWND dialog, UINT message, WPARAM, LPARAM lParam
 // Some Windows 95 and NT 4.0 machines have no RichEdit 2.0: there RichEdit 1.0 shows the text,
 // and only where neither is there does help fail.
 TEST_F(HelpTest, WithoutRichEdit20TheTextIsShownByRichEdit10AndWithoutEitherNothingOpens) {
-    const std::string document = FileContent(InstalledDocument());
+    const std::string document = ReadWholeFile(InstalledDocument()).value_or("");
     const RichEditVersion withoutVersion2[] = {{"riched20-absent.dll", RICHEDIT_CLASSA},
                                                kRichEditVersions[1]};
     HelpWindow* help =
@@ -212,6 +212,5 @@ TEST_F(HelpTest, ManyOpeningsAndClosingsLeaveNoWindowGdiObjectOrFileHandleBehind
     EXPECT_EQ(CountThreadWindows(), windows);
     EXPECT_EQ(CountGdiObjects(), gdiObjects);
     EXPECT_FALSE(RichEditLoaded());
-    const ExclusiveLock lock(InstalledDocument());
-    EXPECT_TRUE(lock.Held()) << "the help file is still held open";
+    EXPECT_TRUE(HoldFile(InstalledDocument())) << "the help file is still held open";
 }

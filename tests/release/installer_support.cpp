@@ -8,8 +8,6 @@
 #include <shlobj.h>
 
 #include <array>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -48,33 +46,15 @@ private:
     bool ready;
 };
 
-struct DialogSearch {
-    const char* caption;
+struct ControlSearch {
     const char* textStart;
-    HWND candidate = nullptr;
-    HWND found = nullptr;
+    bool found = false;
 };
 
 BOOL CALLBACK MatchControl(HWND control, LPARAM lParam) {
-    auto* search = reinterpret_cast<DialogSearch*>(lParam);
-    if (TextOf(control).rfind(search->textStart, 0) == 0) {
-        search->found = search->candidate;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-BOOL CALLBACK MatchDialog(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<DialogSearch*>(lParam);
-    std::string caption = TextOf(window);
-    caption.erase(caption.find_last_not_of(' ') + 1); // NSIS ends its captions with a space
-    if (!IsWindowVisible(window) || ClassOf(window) != "#32770" ||
-        caption != search->caption) {
-        return TRUE;
-    }
-    search->candidate = window;
-    EnumChildWindows(window, MatchControl, lParam);
-    return search->found == nullptr;
+    auto* search = reinterpret_cast<ControlSearch*>(lParam);
+    search->found = TextOf(control).starts_with(search->textStart);
+    return !search->found;
 }
 
 } // namespace
@@ -95,24 +75,6 @@ std::string ShellFolder(int csidl) {
         return {};
     }
     return folder.data();
-}
-
-std::string WindowsFolder() {
-    std::array<char, MAX_PATH> folder{};
-    GetWindowsDirectoryA(folder.data(), static_cast<UINT>(folder.size()));
-    return folder.data();
-}
-
-bool PathExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::optional<std::string> FileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return std::nullopt;
-    }
-    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 bool SamePath(const std::string& a, const std::string& b) {
@@ -151,9 +113,17 @@ std::optional<DWORD> RunAndWait(const std::string& commandLine, DWORD timeoutMs)
 }
 
 HWND FindDialog(const char* caption, const char* textStart) {
-    DialogSearch search{caption, textStart};
-    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    // NSIS ends its captions with a space.
+    for (const std::string& shown : {std::string(caption), std::string(caption) + " "}) {
+        for (const HWND dialog : VisibleDialogs(shown)) {
+            ControlSearch search{textStart};
+            EnumChildWindows(dialog, MatchControl, reinterpret_cast<LPARAM>(&search));
+            if (search.found) {
+                return dialog;
+            }
+        }
+    }
+    return nullptr;
 }
 
 void EndProgramsShowing(const char* caption) {

@@ -1,6 +1,8 @@
-// What the installer tests look at on the Windows side: files and folders, shortcuts,
-// processes started by command line, and other programs' dialogs.
+// What the installer tests look at on the Windows side: folders, shortcuts, processes started
+// by command line, and other programs' dialogs; files.h comes with them.
 #pragma once
+
+#include "files.h"
 
 #include <windows.h>
 
@@ -11,11 +13,6 @@
 std::string BesideTest(const char* relative);
 // A shell folder such as CSIDL_PROGRAM_FILES.
 std::string ShellFolder(int csidl);
-std::string WindowsFolder();
-
-bool PathExists(const std::string& path);
-// The whole file, or nothing when it cannot be read.
-std::optional<std::string> FileBytes(const std::string& path);
 bool SamePath(const std::string& a, const std::string& b);
 
 // Where a shortcut leads: its target and the folder it starts in.

@@ -33,7 +33,7 @@ std::string StartMenuShortcut() {
 }
 
 std::string ProfileFile() {
-    return WindowsFolder() + "\\zodedu.INI";
+    return WindowsFile("zodedu.INI");
 }
 
 // Both back ends' settings.
@@ -78,9 +78,9 @@ protected:
 
     static void ExpectInstalledIn(const std::string& folder) {
         for (const char* name : kPlayerFiles) {
-            const auto packaged = FileBytes(BesideTest(ZODEDU_STAGE) + "\\" + name);
+            const auto packaged = ReadWholeFile(BesideTest(ZODEDU_STAGE) + "\\" + name);
             ASSERT_TRUE(packaged) << name;
-            EXPECT_EQ(FileBytes(folder + "\\" + name), packaged) << name;
+            EXPECT_EQ(ReadWholeFile(folder + "\\" + name), packaged) << name;
         }
         EXPECT_TRUE(PathExists(folder + "\\uninstall.exe"));
         EXPECT_EQ(RegistryText(kUninstallKey, "DisplayName", HKEY_LOCAL_MACHINE), "Zodedu");

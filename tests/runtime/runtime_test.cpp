@@ -1,13 +1,12 @@
 // The game's own runtime, on a small program built as the game is: the globals live around
 // WinMain, which gets the arguments and the show state and whose result is the exit status;
 // memory or a precondition running out ends the program with a message box.
+#include "files.h"
 #include "program_process.h"
 #include "screen.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
@@ -19,10 +18,7 @@ protected:
     void SetUp() override { DeleteFileA(kLog); }
     void TearDown() override { DeleteFileA(kLog); }
 
-    static std::string Log() {
-        std::ifstream file(kLog, std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    }
+    static std::string Log() { return ReadWholeFile(kLog).value_or(""); }
 };
 
 TEST_F(RuntimeTest, GlobalsAreBuiltBeforeWinMainAndDestroyedInReverseAfterIt) {

@@ -1,6 +1,7 @@
 // The profile back end (Win32s, by the version handed in) over a profile file that is corrupt,
 // read-only, or not a file at all: every read gives a value in its range, nothing crashes,
 // a write that cannot be made leaves what the file holds, and one that can be made is read.
+#include "files.h"
 #include "settings_io.h"
 #include "settings_rules.h"
 #include "win_app.h"
@@ -9,7 +10,6 @@
 
 #include <windows.h>
 
-#include <array>
 #include <optional>
 #include <random>
 #include <string>
@@ -70,38 +70,17 @@ protected:
     }
     void TearDown() override { Remove(); }
 
-    std::string Path() const {
-        std::array<char, MAX_PATH> folder{};
-        GetWindowsDirectoryA(folder.data(), static_cast<UINT>(folder.size()));
-        return std::string(folder.data()) + "\\" + app.Names().profileFileName;
-    }
+    std::string Path() const { return WindowsFile(app.Names().profileFileName); }
 
     // The platform keeps a profile file it has read in memory; this drops it.
     void Forget() const { WritePrivateProfileStringA(nullptr, nullptr, nullptr, Path().c_str()); }
 
     void Write(const std::string& contents) const {
-        const HANDLE file = CreateFileA(Path().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE);
-        DWORD written = 0;
-        WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
-        CloseHandle(file);
-        ASSERT_EQ(written, contents.size());
+        ASSERT_TRUE(WriteWholeFile(Path(), contents));
         Forget();
     }
 
-    std::optional<std::string> Contents() const {
-        const HANDLE file = CreateFileA(Path().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                        OPEN_EXISTING, 0, nullptr);
-        if (file == INVALID_HANDLE_VALUE) {
-            return std::nullopt;
-        }
-        std::string contents(GetFileSize(file, nullptr), '\0');
-        DWORD read = 0;
-        ReadFile(file, contents.data(), static_cast<DWORD>(contents.size()), &read, nullptr);
-        CloseHandle(file);
-        return contents.substr(0, read);
-    }
+    std::optional<std::string> Contents() const { return ReadWholeFile(Path()); }
 
     void Remove() const {
         SetFileAttributesA(Path().c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -148,9 +127,8 @@ TEST_F(ProfileFaultTest, AFileThatCannotBeWrittenKeepsItsValuesAndAWriteChangesN
     const std::string contents = "[Zodedu]\r\nNumberOfGuesses=7\r\nTimeLimit=3\r\n";
     Write(contents);
     ASSERT_TRUE(SetFileAttributesA(Path().c_str(), FILE_ATTRIBUTE_READONLY));
-    const HANDLE held = CreateFileA(Path().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    KernelHandle held = HoldFile(Path(), FILE_SHARE_READ);
+    ASSERT_TRUE(held);
     EXPECT_EQ(ReadSetting(kNumberOfGuesses, kWin32sVersion), 7);
     EXPECT_EQ(ReadSetting(kTimeLimit, kWin32sVersion), 3);
 
@@ -160,7 +138,7 @@ TEST_F(ProfileFaultTest, AFileThatCannotBeWrittenKeepsItsValuesAndAWriteChangesN
     // The next read returns what storage holds, in this program as in any other.
     EXPECT_EQ(ReadSetting(kNumberOfGuesses, kWin32sVersion), 7);
     EXPECT_EQ(ReadSetting(kDuplicates, kWin32sVersion), 0);
-    CloseHandle(held);
+    held.Reset();
     Forget();
     EXPECT_EQ(ReadSetting(kNumberOfGuesses, kWin32sVersion), 7);
     EXPECT_EQ(ReadSetting(kTimeLimit, kWin32sVersion), 3);

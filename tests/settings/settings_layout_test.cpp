@@ -118,9 +118,7 @@ TEST_F(SettingsLayoutTest, ASetterReplacesAValueOfAnotherTypeOrLength) {
 
 TEST_F(SettingsLayoutTest, OnWin32sASetterWritesOneLineInTheProfileFile) {
     // The file is named after this program and sits in the Windows directory.
-    std::array<char, MAX_PATH> folder{};
-    GetWindowsDirectoryA(folder.data(), static_cast<UINT>(folder.size()));
-    EXPECT_EQ(ProfileFilePath(), std::string(folder.data()) + "\\settings_store_test.INI");
+    EXPECT_EQ(ProfileFilePath(), WindowsFile("settings_store_test.INI"));
 
     WriteSetting(kNumberOfGuesses, 8, kWin32sVersion);
     EXPECT_EQ(ProfileFileText().value_or("(no file)"), "[Zodedu]\r\nNumberOfGuesses=8\r\n");
@@ -160,13 +158,11 @@ TEST_F(SettingsLayoutTest, TheVersionChoosesTheBackEndAtEachAccess) {
 TEST(SettingsWithoutApplicationTest, TheProfileBackEndNeedsTheApplicationObject) {
     // Without one there is no profile file name: reads give defaults, writes store nothing.
     ASSERT_EQ(CWinApp::Current(), nullptr);
-    std::array<char, MAX_PATH> folder{};
-    GetWindowsDirectoryA(folder.data(), static_cast<UINT>(folder.size()));
-    const std::string path = std::string(folder.data()) + "\\settings_store_test.INI";
+    const std::string path = WindowsFile("settings_store_test.INI");
     DeleteFileA(path.c_str());
     WriteSetting(kTimeLimit, 9, kWin32sVersion);
     EXPECT_EQ(ReadSetting(kTimeLimit, kWin32sVersion), 15);
-    EXPECT_EQ(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_FALSE(PathExists(path));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // file, storage emptied before and after each test, and raw access to what is stored.
 #pragma once
 
+#include "files.h"
 #include "stored_settings.h"
 #include "win_app.h"
 

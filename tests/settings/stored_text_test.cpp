@@ -121,12 +121,7 @@ TEST_F(StoredTextTest, RegistryTextIsCutAtItsFirstNulAndNeverReadPastTheBuffer) 
 }
 
 TEST_F(StoredTextTest, OnlyTheKeysUnnamedValueIsTheSetting) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, SettingKeyPath("TimeLimit").c_str(), 0, nullptr, 0,
-                              KEY_SET_VALUE, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(key, "TimeLimit", 0, REG_SZ, reinterpret_cast<const BYTE*>("7"), 2);
-    RegCloseKey(key);
+    StoreRegistryValue(SettingKeyPath("TimeLimit"), REG_SZ, std::string("7", 2), "TimeLimit");
     EXPECT_EQ(settingsStore.GetTimeLimit(), 15);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "program_process.h"
+#include "stored_settings.h"
 
 #include <windows.h>
 
@@ -50,4 +51,12 @@ public:
 private:
     ProgramProcess program;
     HWND mainWindow = nullptr;
+};
+
+// The real game for each test, started as zodedu.exe with its help file from a folder of its
+// own, with no settings stored before it starts.
+class GameProcessTest : public StoredSettingsTest {
+protected:
+    GameFolder folder{"zodedu.exe", "zodedu.HLP"};
+    GameProcess game{folder.ExePath()};
 };

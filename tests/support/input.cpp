@@ -2,6 +2,7 @@
 // found by asking the window which part of it each point of its caption is.
 #include "input.h"
 
+#include "screen.h"
 #include "thread_of_window.h"
 #include "wait.h"
 
@@ -10,6 +11,16 @@
 #include <mutex>
 
 namespace {
+
+// Returns once the window's thread has taken from its queue the input sent to it. A thread of
+// another program cannot be asked: a check after input to it waits for the input's effect.
+void AwaitInputTaken(HWND window) {
+    WaitUntil([&] {
+        bool pending = false;
+        return RunOnThreadOf(window, [&] { pending = HIWORD(GetQueueStatus(QS_INPUT)) != 0; }) &&
+               !pending;
+    });
+}
 
 INPUT Key(WORD key, bool up) {
     INPUT input{};
@@ -47,10 +58,12 @@ void SendKeys(std::vector<INPUT> inputs) {
         const std::lock_guard lock(keysLock);
         keysToSend = std::move(inputs);
     }
-    if (const HWND foreground = GetForegroundWindow(); foreground != nullptr) {
+    const HWND foreground = GetForegroundWindow();
+    if (foreground != nullptr) {
         RunOnThreadOf(foreground, SendTakenKeys);
     }
     SendTakenKeys(); // when that thread did not take them in time
+    AwaitInputTaken(foreground);
 }
 
 // Mouse events at one point of the screen, in one go.
@@ -99,16 +112,11 @@ void MovePointer(POINT point) {
 void PressAndRelease(POINT point, HWND capturer) {
     MovePointer(point);
     SendMouse(point, {MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN});
-    const DWORD thread = GetWindowThreadProcessId(capturer, nullptr);
-    WaitUntil(
-        [&] {
-            GUITHREADINFO info{};
-            info.cbSize = sizeof info;
-            return GetGUIThreadInfo(thread, &info) && info.hwndCapture == capturer;
-        },
-        3000);
+    WaitUntil([&] { return InputStateOf(capturer).hwndCapture == capturer; }, 3000);
     SendMouse(point, {MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP});
-    Settle(50);
+    // The release lets go of the mouse: for another program's window, the sign it was taken.
+    WaitUntil([&] { return InputStateOf(capturer).hwndCapture != capturer; }, 3000);
+    AwaitInputTaken(capturer);
 }
 
 } // namespace
@@ -124,7 +132,6 @@ void PressKey(WORD key, const std::vector<WORD>& modifiers) {
         inputs.push_back(Key(*it, true));
     }
     SendKeys(std::move(inputs));
-    Settle(50);
 }
 
 void HoldKey(WORD key, int repeats) {
@@ -132,7 +139,6 @@ void HoldKey(WORD key, int repeats) {
     std::vector<INPUT> inputs(static_cast<std::size_t>(repeats) + 1, Key(key, false));
     inputs.push_back(Key(key, true));
     SendKeys(std::move(inputs));
-    Settle(50);
 }
 
 void KeyDown(WORD key) {
@@ -147,7 +153,7 @@ void ClickAt(POINT point) {
     MovePointer(point); // and every event carries the point, as in PressAndRelease
     SendMouse(point,
               {MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP});
-    Settle(50);
+    AwaitInputTaken(WindowFromPoint(point));
 }
 
 void ClickWindow(HWND window) {
@@ -160,7 +166,7 @@ void DoubleClickWindow(HWND window) {
     SendMouse(middle,
               {MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP,
                MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP});
-    Settle(50);
+    AwaitInputTaken(window);
 }
 
 bool ClickCloseBox(HWND window) {
@@ -191,10 +197,7 @@ void BringToFront(HWND window) {
 
 void PressDialogButton(HWND dialog, int id) {
     WaitUntil([&] {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        return GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info) &&
-               info.hwndActive == dialog && GetForegroundWindow() == dialog;
+        return InputStateOf(dialog).hwndActive == dialog && GetForegroundWindow() == dialog;
     });
     PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }

@@ -18,10 +18,7 @@ protected:
         dialog = WaitForDialog(caption);
         ASSERT_NE(dialog, nullptr) << caption;
     }
-    void TearDown() override {
-        run.reset();
-        StoredSettingsTest::TearDown();
-    }
+    void TearDown() override { run.reset(); }
 
     std::unique_ptr<ModalRun> run;
     HWND dialog = nullptr;

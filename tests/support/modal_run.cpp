@@ -19,19 +19,20 @@ ModalRun::ModalRun(Factory make)
 ModalRun::~ModalRun() {
     // Whatever a failed test left open: close the thread's windows, newest first (a dialog
     // takes that as Cancel). A run that will not end cannot be left behind: stop the program.
-    const DWORD start = GetTickCount();
-    while (!ended) {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        if (GetGUIThreadInfo(thread.Id(), &info) && info.hwndActive != nullptr) {
-            PostMessageA(info.hwndActive, WM_CLOSE, 0, 0);
-        }
-        if (GetTickCount() - start > 10000) {
-            std::fputs("a modal run did not end when its windows were closed\n", stderr);
-            std::fflush(stderr);
-            std::_Exit(3);
-        }
-        Sleep(50);
+    const bool closed = WaitUntil(
+        [&] {
+            GUITHREADINFO info{};
+            info.cbSize = sizeof info;
+            if (!ended && GetGUIThreadInfo(thread.Id(), &info) && info.hwndActive != nullptr) {
+                PostMessageA(info.hwndActive, WM_CLOSE, 0, 0);
+            }
+            return ended.load();
+        },
+        10000);
+    if (!closed) {
+        std::fputs("a modal run did not end when its windows were closed\n", stderr);
+        std::fflush(stderr);
+        std::_Exit(3);
     }
 }
 

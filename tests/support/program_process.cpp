@@ -1,38 +1,11 @@
-// CreateProcessA in the program's folder; windows found by enumerating the desktop's.
+// CreateProcessA in the program's folder; its windows are the visible ones of its process.
 #include "program_process.h"
 
 #include "screen.h"
 #include "wait.h"
 
-#include <array>
-
-namespace {
-
-struct WindowSearch {
-    DWORD processId;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectWindow(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<WindowSearch*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && IsWindowVisible(window)) {
-        search->found.push_back(window);
-    }
-    return TRUE;
-}
-
-} // namespace
-
 std::string Quoted(const std::string& path) {
     return "\"" + path + "\"";
-}
-
-std::string ClassOf(HWND window) {
-    std::array<char, 64> name{};
-    GetClassNameA(window, name.data(), static_cast<int>(name.size()));
-    return name.data();
 }
 
 ProgramProcess::ProgramProcess(const std::string& commandLine, WORD showState) {
@@ -48,35 +21,30 @@ ProgramProcess::ProgramProcess(const std::string& commandLine, WORD showState) {
         startup.dwFlags = STARTF_USESHOWWINDOW;
         startup.wShowWindow = showState;
     }
+    PROCESS_INFORMATION started{};
     if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &started)) {
         startError = GetLastError();
-        process = {};
+        return;
     }
+    process.Reset(started.hProcess);
+    CloseHandle(started.hThread); // its main thread is not needed
+    processId = started.dwProcessId;
 }
 
 ProgramProcess::~ProgramProcess() {
-    if (!Started()) {
-        return;
-    }
     if (Running()) {
-        TerminateProcess(process.hProcess, 99);
-        WaitForSingleObject(process.hProcess, 5000);
+        TerminateProcess(process.Get(), 99);
+        WaitForSingleObject(process.Get(), 5000);
     }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
 }
 
 bool ProgramProcess::Running() const {
-    return Started() && WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT;
+    return Started() && WaitForSingleObject(process.Get(), 0) == WAIT_TIMEOUT;
 }
 
 std::vector<HWND> ProgramProcess::Windows() const {
-    WindowSearch search{process.dwProcessId, {}};
-    if (Started()) {
-        EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
-    }
-    return search.found;
+    return Started() ? VisibleWindows(processId) : std::vector<HWND>{};
 }
 
 HWND ProgramProcess::FindWindow(const char* className, const char* caption, HWND except) const {
@@ -98,10 +66,10 @@ HWND ProgramProcess::WaitForWindow(const char* className, const char* caption, D
 }
 
 bool ProgramProcess::WaitForExit(DWORD& exitCode, DWORD timeoutMs) const {
-    if (!Started() || WaitForSingleObject(process.hProcess, timeoutMs) != WAIT_OBJECT_0) {
+    if (!Started() || WaitForSingleObject(process.Get(), timeoutMs) != WAIT_OBJECT_0) {
         return false;
     }
-    return GetExitCodeProcess(process.hProcess, &exitCode) != 0;
+    return GetExitCodeProcess(process.Get(), &exitCode) != 0;
 }
 
 bool ProgramProcess::Close(HWND window, DWORD timeoutMs) {
@@ -111,10 +79,10 @@ bool ProgramProcess::Close(HWND window, DWORD timeoutMs) {
     if (window != nullptr) {
         PostMessageA(window, WM_CLOSE, 0, 0);
     }
-    if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0) {
+    if (WaitForSingleObject(process.Get(), timeoutMs) == WAIT_OBJECT_0) {
         return true;
     }
-    TerminateProcess(process.hProcess, 1);
-    WaitForSingleObject(process.hProcess, 5000);
+    TerminateProcess(process.Get(), 1);
+    WaitForSingleObject(process.Get(), 5000);
     return false;
 }

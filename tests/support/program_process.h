@@ -2,6 +2,8 @@
 // its windows, its end, its exit status. Also the benchmarks' way to start the game.
 #pragma once
 
+#include "win32_handles.h"
+
 #include <windows.h>
 
 #include <string>
@@ -17,12 +19,12 @@ public:
     ProgramProcess(const ProgramProcess&) = delete;
     ProgramProcess& operator=(const ProgramProcess&) = delete;
 
-    bool Started() const { return process.hProcess != nullptr; }
-    HANDLE Handle() const { return process.hProcess; }
+    bool Started() const { return static_cast<bool>(process); }
+    HANDLE Handle() const { return process.Get(); }
     // Why it did not start: GetLastError of CreateProcessA.
     DWORD StartError() const { return startError; }
     bool Running() const;
-    // Its visible top-level windows, in no order.
+    // Its visible top-level windows, topmost first.
     std::vector<HWND> Windows() const;
     // The first of them matching the class and the caption (null = any) that is not `except`.
     HWND FindWindow(const char* className, const char* caption, HWND except = nullptr) const;
@@ -35,10 +37,10 @@ public:
     bool Close(HWND window, DWORD timeoutMs = 5000);
 
 private:
-    PROCESS_INFORMATION process{};
+    KernelHandle process;
+    DWORD processId = 0;
     DWORD startError = 0;
 };
 
 // A path quoted for a command line.
 std::string Quoted(const std::string& path);
-std::string ClassOf(HWND window);

@@ -1,8 +1,11 @@
 // Screen capture through a 32-bit DIB section, resource pixels, GDI object counting.
 #include "screen.h"
 
+#include "device_context.h"
 #include "thread_of_window.h"
+#include "win32_handles.h"
 
+#include <algorithm>
 #include <array>
 #include <iterator>
 #include <map>
@@ -32,24 +35,50 @@ Pixels FromDib(const std::vector<DWORD>& words, int width, int height) {
 }
 
 Pixels CaptureOnThisThread(POINT corner, int width, int height) {
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info = TopDown32(width, height);
+    const WindowDC screen(nullptr);
+    const MemoryDC memory(screen.Get());
+    const BITMAPINFO info = TopDown32(width, height);
     void* bits = nullptr;
-    HBITMAP section = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, section);
-    BitBlt(memory, 0, 0, width, height, screen, corner.x, corner.y, SRCCOPY);
-    GdiFlush();
+    const GdiObject<HBITMAP> section(
+        CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!section) {
+        return {};
+    }
+    {
+        const Selection selected(memory.Get(), section.Get());
+        BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), corner.x, corner.y, SRCCOPY);
+        GdiFlush();
+    }
     const auto* words = static_cast<const DWORD*>(bits);
-    const std::vector<DWORD> copy(words, words + static_cast<std::size_t>(width * height));
-    SelectObject(memory, previous);
-    DeleteObject(section);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return FromDib(copy, width, height);
+    return FromDib({words, words + static_cast<std::size_t>(width * height)}, width, height);
+}
+
+struct WindowSearch {
+    DWORD processId, threadId; // 0: any
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectVisibleWindow(HWND window, LPARAM lParam) {
+    auto& search = *reinterpret_cast<WindowSearch*>(lParam);
+    DWORD process = 0;
+    const DWORD thread = GetWindowThreadProcessId(window, &process);
+    if (IsWindowVisible(window) && (search.processId == 0 || process == search.processId) &&
+        (search.threadId == 0 || thread == search.threadId)) {
+        search.found.push_back(window);
+    }
+    return TRUE;
 }
 
 } // namespace
+
+bool operator==(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+std::ostream& operator<<(std::ostream& out, const RECT& rect) {
+    return out << "(" << rect.left << "," << rect.top << ")-(" << rect.right << ","
+               << rect.bottom << ")";
+}
 
 void PrintTo(const Pixels& pixels, std::ostream* out) {
     std::map<COLORREF, int> counts;
@@ -75,19 +104,16 @@ Pixels CaptureScreen(POINT corner, int width, int height) {
 }
 
 Pixels BitmapPixels(LPCSTR resource) {
-    HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), resource);
-    if (bitmap == nullptr) {
+    const GdiObject<HBITMAP> bitmap(LoadBitmapA(GetModuleHandleA(nullptr), resource));
+    if (!bitmap) {
         return {};
     }
     BITMAP header{};
-    GetObjectA(bitmap, sizeof header, &header);
+    GetObjectA(bitmap.Get(), sizeof header, &header);
     BITMAPINFO info = TopDown32(header.bmWidth, header.bmHeight);
     std::vector<DWORD> words(static_cast<std::size_t>(header.bmWidth * header.bmHeight));
-    HDC screen = GetDC(nullptr);
-    GetDIBits(screen, bitmap, 0, static_cast<UINT>(header.bmHeight), words.data(), &info,
-              DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    DeleteObject(bitmap);
+    GetDIBits(WindowDC(nullptr).Get(), bitmap.Get(), 0, static_cast<UINT>(header.bmHeight),
+              words.data(), &info, DIB_RGB_COLORS);
     return FromDib(words, header.bmWidth, header.bmHeight);
 }
 
@@ -131,6 +157,13 @@ void PrintTo(const GdiObjects& objects, std::ostream* out) {
     }
 }
 
+bool IsPainted(HWND window) {
+    const std::vector<HWND> children = ChildWindows(window);
+    return !GetUpdateRect(window, nullptr, FALSE) &&
+           std::none_of(children.begin(), children.end(),
+                        [](HWND child) { return GetUpdateRect(child, nullptr, FALSE); });
+}
+
 bool ShowsPicture(HWND window) {
     RECT rect;
     GetWindowRect(window, &rect);
@@ -144,18 +177,80 @@ bool ShowsPicture(HWND window) {
     return false;
 }
 
+bool ShowsBitmap(HWND window, LPCSTR bitmap, SIZE part) {
+    const Pixels picture = BitmapPixels(bitmap);
+    const int width = part.cx != 0 ? part.cx : picture.width;
+    const int height = part.cy != 0 ? part.cy : picture.height;
+    if (picture.width == 0 || width > picture.width || height > picture.height) {
+        return false;
+    }
+    POINT corner{0, 0};
+    ClientToScreen(window, &corner);
+    const Pixels shown = CaptureScreen(corner, width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (shown.At(x, y) != picture.At(x, y)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+std::optional<int> ShownBitmap(HWND window, int first, int count) {
+    for (int offset = 0; offset < count; ++offset) {
+        if (ShowsBitmap(window, MAKEINTRESOURCEA(first + offset))) {
+            return offset;
+        }
+    }
+    return std::nullopt;
+}
+
 std::string TextOf(HWND window) {
     std::array<char, 512> text{};
     GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
     return text.data();
 }
 
-bool ShowsText(HWND window, const std::string& text) {
+std::string ClassOf(HWND window) {
+    std::array<char, 64> name{};
+    GetClassNameA(window, name.data(), static_cast<int>(name.size()));
+    return name.data();
+}
+
+std::vector<HWND> VisibleWindows(DWORD processId, DWORD threadId) {
+    WindowSearch search{processId, threadId, {}};
+    EnumWindows(CollectVisibleWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::vector<HWND> VisibleDialogs(const std::string& caption, DWORD processId) {
+    std::vector<HWND> dialogs = VisibleWindows(processId);
+    std::erase_if(dialogs,
+                  [&](HWND window) { return ClassOf(window) != "#32770" || TextOf(window) != caption; });
+    return dialogs;
+}
+
+GUITHREADINFO InputStateOf(HWND window) {
+    GUITHREADINFO state{};
+    state.cbSize = sizeof state;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &state)) {
+        state = {};
+    }
+    return state;
+}
+
+std::vector<HWND> ChildWindows(HWND window) {
+    std::vector<HWND> children;
     for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
-        if (TextOf(child) == text) {
-            return true;
-        }
+        children.push_back(child);
     }
-    return false;
+    return children;
+}
+
+bool ShowsText(HWND window, const std::string& text) {
+    const std::vector<HWND> children = ChildWindows(window);
+    return std::any_of(children.begin(), children.end(),
+                       [&](HWND child) { return TextOf(child) == text; });
 }

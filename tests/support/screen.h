@@ -1,13 +1,20 @@
 // What the player sees: pixels read back from the screen itself and from bitmap resources,
-// window texts; and a count of the process's GDI objects.
+// pictures at their places, window texts and classes, where the input goes; and a count of the
+// process's GDI objects.
 #pragma once
 
 #include <windows.h>
 
 #include <array>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
+
+// RECT lives in the global namespace; so must its comparison and printing, for the assertions
+// to find them.
+bool operator==(const RECT& a, const RECT& b);
+std::ostream& operator<<(std::ostream& out, const RECT& rect);
 
 struct Pixels {
     int width = 0;
@@ -44,9 +51,30 @@ struct GdiObjects {
 GdiObjects CountGdiObjectsByKind();
 void PrintTo(const GdiObjects& objects, std::ostream* out);
 
-// Whether any pixel of the window on the screen differs from the dialogs' grey surface.
+// Whether nothing of the window or of its controls waits to be painted: only then is what the
+// screen shows there its own, and not what lay below it.
+bool IsPainted(HWND window);
+// Whether any pixel of the window on the screen differs from the dialogs' grey surface: some
+// picture, whichever it is.
 bool ShowsPicture(HWND window);
+// Whether the screen shows the bitmap resource (by name or MAKEINTRESOURCE number) pixel for
+// pixel from the window's client corner, as the game places its pictures; only the part of the
+// given size at the picture's top left where that is given.
+bool ShowsBitmap(HWND window, LPCSTR bitmap, SIZE part = {0, 0});
+// Which of `count` bitmap resources numbered from `first` the window shows that way, as an
+// offset from `first`; nothing when it shows none of them.
+std::optional<int> ShownBitmap(HWND window, int first, int count);
 // The text of a window: a caption, a label, a control's name.
 std::string TextOf(HWND window);
+std::string ClassOf(HWND window);
+// The visible top-level windows, topmost first: all of them, or those of one process, or of
+// one thread.
+std::vector<HWND> VisibleWindows(DWORD processId = 0, DWORD threadId = 0);
+// The visible dialogs with this caption, topmost first, of any process or of one.
+std::vector<HWND> VisibleDialogs(const std::string& caption, DWORD processId = 0);
+// Where the input of the window's thread goes: its active, focused and capturing windows.
+GUITHREADINFO InputStateOf(HWND window);
+// The window's children, in their order of creation.
+std::vector<HWND> ChildWindows(HWND window);
 // Whether a child of the window (the text of a message box, a label) has exactly this text.
 bool ShowsText(HWND window, const std::string& text);

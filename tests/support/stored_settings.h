@@ -57,9 +57,10 @@ std::map<std::string, std::optional<std::string>> StoredSettings();
 // Removes everything the program keeps in the registry.
 void ForgetSettings();
 
-// Each test starts with nothing stored and leaves nothing behind.
+// Each test starts with nothing stored and leaves nothing behind. The settings go as the
+// fixture is made, so that a program a fixture starts as its member finds none.
 class StoredSettingsTest : public testing::Test {
 protected:
-    void SetUp() override { ForgetSettings(); }
-    void TearDown() override { ForgetSettings(); }
+    StoredSettingsTest() { ForgetSettings(); }
+    ~StoredSettingsTest() override { ForgetSettings(); }
 };

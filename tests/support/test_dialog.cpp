@@ -2,6 +2,7 @@
 #include "test_dialog.h"
 
 #include "reflection.h"
+#include "screen.h"
 #include "wait.h"
 
 TestDialog::TestDialog() {
@@ -12,8 +13,8 @@ TestDialog::TestDialog() {
     }
     SetWindowPos(window, HWND_TOPMOST, 40, 40, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     SetForegroundWindow(window);
-    UpdateWindow(window);
-    Settle(50);
+    WaitUntil([&] { return GetForegroundWindow() == window; });
+    WaitForPaint();
 }
 
 TestDialog::~TestDialog() {
@@ -45,6 +46,10 @@ RECT TestDialog::DialogUnits(int left, int top, int width, int height) const {
     RECT rect{left, top, left + width, top + height};
     MapDialogRect(window, &rect);
     return rect;
+}
+
+bool TestDialog::WaitForPaint() const {
+    return WaitUntil([&] { return IsPainted(window); });
 }
 
 int TestDialog::Notifications(int id, int code) const {

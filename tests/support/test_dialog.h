@@ -27,6 +27,9 @@ public:
     // A rectangle of the template, in dialog units, in the dialog's client pixels.
     RECT DialogUnits(int left, int top, int width, int height) const;
     int Notifications(int id, int code) const;
+    // True once whatever the dialog had left to paint has been painted: what must not show has
+    // had its chance to.
+    bool WaitForPaint() const;
     void Destroy();
 
 private:

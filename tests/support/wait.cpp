@@ -2,6 +2,8 @@
 // cores to the program under test.
 #include "wait.h"
 
+#include "screen.h"
+
 void PumpMessages() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -34,20 +36,16 @@ void Settle(DWORD ms) {
 
 HWND WaitForDialog(const char* caption, DWORD timeoutMs) {
     HWND dialog = nullptr;
-    WaitUntil(
+    const bool ready = WaitUntil(
         [&] {
-            dialog = FindWindowA("#32770", caption);
-            if (dialog == nullptr || !IsWindowVisible(dialog)) {
-                return false;
-            }
-            GUITHREADINFO info{};
-            info.cbSize = sizeof info;
-            return GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info) &&
-                   info.hwndActive == dialog && info.hwndFocus != nullptr &&
+            const std::vector<HWND> shown = VisibleDialogs(caption);
+            dialog = shown.empty() ? nullptr : shown.front();
+            const GUITHREADINFO input = InputStateOf(dialog);
+            return dialog != nullptr && input.hwndActive == dialog && input.hwndFocus != nullptr &&
                    GetForegroundWindow() == dialog;
         },
         timeoutMs);
-    return dialog != nullptr && GetForegroundWindow() == dialog ? dialog : nullptr;
+    return ready ? dialog : nullptr;
 }
 
 bool WaitForDialogGone(HWND dialog, DWORD timeoutMs) {

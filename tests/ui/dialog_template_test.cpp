@@ -5,6 +5,7 @@
 #include "dialog_template.h"
 
 #include "resource.h"
+#include "screen.h"
 
 #include <gtest/gtest.h>
 
@@ -16,14 +17,6 @@
 #include <ostream>
 #include <string>
 #include <vector>
-
-static bool operator==(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-static std::ostream& operator<<(std::ostream& out, const RECT& r) {
-    return out << "(" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ")";
-}
 
 namespace {
 
@@ -92,18 +85,6 @@ std::string ClassOf(const TemplateName& name) {
 bool SameClass(const std::string& a, const std::string& b) {
     return CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) ==
            CSTR_EQUAL;
-}
-
-std::string ClassOf(HWND window) {
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-std::string TextOf(HWND window) {
-    char text[256] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
 }
 
 INT_PTR CALLBACK PlainDialog(HWND, UINT, WPARAM, LPARAM) {

@@ -30,7 +30,9 @@ protected:
     bool Shows(const Pixels& expected) const {
         return CaptureScreen(corner, expected.width, expected.height) == expected;
     }
-    bool ShowsPeg() const { return Shows(peg); }
+    bool ShowsPeg() const {
+        return ShowsBitmap(dialog.Item(IDC_T_ANCHOR), MAKEINTRESOURCEA(kBluePeg));
+    }
     bool ShowsBackground() const { return Shows(background); }
 
     TestDialog dialog;
@@ -60,7 +62,7 @@ TEST_F(DrawControlBitmapTest, AnAnchorWhoseRepaintWasPendingDoesNotPaintOverTheP
     DrawControlBitmap(dialog.Handle(), IDC_T_ANCHOR, kBluePeg);
     UpdateWindow(dialog.Item(IDC_T_ANCHOR));
     UpdateWindow(dialog.Handle());
-    Settle();
+    ASSERT_TRUE(dialog.WaitForPaint());
     EXPECT_TRUE(ShowsPeg());
 
     // Had the repaint gone ahead, the anchor would have painted its own rectangle over it.
@@ -76,7 +78,7 @@ TEST_F(DrawControlBitmapTest, ErasingTheAreaWipesThePictureUntilTheNextDraw) {
     InvalidateRect(dialog.Handle(), nullptr, TRUE);
     UpdateWindow(dialog.Handle());
     EXPECT_TRUE(WaitUntil([&] { return ShowsBackground(); }));
-    Settle();
+    ASSERT_TRUE(dialog.WaitForPaint());
     EXPECT_TRUE(ShowsBackground()) << "nothing may bring the picture back by itself";
 
     DrawControlBitmap(dialog.Handle(), IDC_T_ANCHOR, kBluePeg);
@@ -93,14 +95,14 @@ TEST_F(DrawControlBitmapTest, AMissingBitmapDrawsNothingButStillValidatesTheAnch
     InvalidateRect(anchor, nullptr, TRUE);
     DrawControlBitmap(dialog.Handle(), IDC_T_ANCHOR, 92); // what a NUL clock character gives
     EXPECT_FALSE(GetUpdateRect(anchor, nullptr, FALSE));
-    Settle();
+    ASSERT_TRUE(dialog.WaitForPaint());
     EXPECT_TRUE(ShowsBackground());
 
     // Over an earlier picture: the area keeps what it showed.
     DrawControlBitmap(dialog.Handle(), IDC_T_ANCHOR, kBluePeg);
     ASSERT_TRUE(WaitUntil([&] { return ShowsPeg(); }));
     DrawControlBitmap(dialog.Handle(), IDC_T_ANCHOR, 92);
-    Settle();
+    ASSERT_TRUE(dialog.WaitForPaint());
     EXPECT_TRUE(ShowsPeg());
 }
 
@@ -112,7 +114,7 @@ TEST_F(DrawControlBitmapTest, AControlThatDoesNotExistDrawsNothingAnywhere) {
     const POINT dialogCorner = dialog.ScreenCorner(IDC_T_PEG_FIRST);
     const Pixels dialogBefore = CaptureScreen(dialogCorner, 25, 25);
     DrawControlBitmap(dialog.Handle(), 12345, kBluePeg);
-    Settle();
+    ASSERT_TRUE(dialog.WaitForPaint());
     EXPECT_EQ(CaptureScreen(screenCorner, 25, 25), screenBefore);
     EXPECT_EQ(CaptureScreen(dialogCorner, 25, 25), dialogBefore);
     EXPECT_TRUE(ShowsBackground());
@@ -124,7 +126,7 @@ TEST_F(DrawControlBitmapTest, AHiddenAnchorShowsNothing) {
     const Pixels before = CaptureScreen(hidden, 25, 25);
     ASSERT_EQ(before, Filled(25, 25, background.At(0, 0)));
     DrawControlBitmap(dialog.Handle(), IDC_T_HIDDEN_ANCHOR, kBluePeg);
-    Settle();
+    ASSERT_TRUE(dialog.WaitForPaint());
     EXPECT_EQ(CaptureScreen(hidden, 25, 25), before);
 }
 

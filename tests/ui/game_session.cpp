@@ -2,8 +2,8 @@
 // the main window's modal run posted to it per session.
 #include "game_session.h"
 
+#include "calendar_clock.h"
 #include "main_window.h"
-#include "program_process.h"
 #include "resource.h"
 #include "screen.h"
 #include "wait.h"
@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include <ctime>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -40,22 +40,6 @@ public:
 GameThreadEnvironment* const environment = static_cast<GameThreadEnvironment*>(
     testing::AddGlobalTestEnvironment(new GameThreadEnvironment));
 
-struct FoundDialog {
-    const char* caption;
-    HWND window;
-    int count;
-};
-
-BOOL CALLBACK MatchDialog(HWND window, LPARAM lParam) {
-    auto* found = reinterpret_cast<FoundDialog*>(lParam);
-    if (ClassOf(window) == "#32770" && TextOf(window) == found->caption &&
-        IsWindowVisible(window)) {
-        found->window = window;
-        ++found->count;
-    }
-    return TRUE;
-}
-
 BOOL CALLBACK EndEveryDialog(HWND window, LPARAM) {
     if (ClassOf(window) == "#32770") {
         EndDialog(window, IDCANCEL);
@@ -76,16 +60,11 @@ const WindowThread& GameThread() {
     return *environment->thread;
 }
 
-HWND FindThreadDialog(const char* caption) {
-    FoundDialog found{caption, nullptr, 0};
-    EnumThreadWindows(GameThread().Id(), MatchDialog, reinterpret_cast<LPARAM>(&found));
-    return found.window;
-}
-
 int CountThreadDialogs(const char* caption) {
-    FoundDialog found{caption, nullptr, 0};
-    EnumThreadWindows(GameThread().Id(), MatchDialog, reinterpret_cast<LPARAM>(&found));
-    return found.count;
+    const std::vector<HWND> shown = VisibleDialogs(caption, GetCurrentProcessId());
+    return static_cast<int>(std::count_if(shown.begin(), shown.end(), [](HWND dialog) {
+        return GetWindowThreadProcessId(dialog, nullptr) == GameThread().Id();
+    }));
 }
 
 GameSession::GameSession() {
@@ -147,8 +126,7 @@ void GameSession::SetCode(std::array<ColourIndex, PEG_COUNT> code) const {
 
 void GameSession::ExpireCountdown(int limitMinutes) const {
     ChangeState([&](GameState& state) {
-        GameStateTestAccess::GameStart(state) =
-            static_cast<std::int64_t>(std::time(nullptr)) - limitMinutes * 60 - 1;
+        GameStateTestAccess::GameStart(state) = CalendarNow() - limitMinutes * 60 - 1;
     });
 }
 
@@ -177,10 +155,8 @@ void GameSession::PostCommandClick(int id) const {
 
 void GameSession::PostKey(UINT virtualKey) const {
     // To the control with the focus, as the keyboard would: the dialog's loop sees it first.
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GameThread().Id(), &info);
-    const HWND target = info.hwndFocus != nullptr ? info.hwndFocus : window;
+    const HWND focus = InputStateOf(window).hwndFocus;
+    const HWND target = focus != nullptr ? focus : window;
     PostMessageA(target, WM_KEYDOWN, virtualKey, 1);
     PostMessageA(target, WM_KEYUP, virtualKey, 1 | 0xC0000000);
 }
@@ -202,26 +178,13 @@ void GameSession::Repaint() const {
     WaitForPaint();
 }
 
-void GameSession::WaitForPaint() const {
+bool GameSession::WaitForPaint(DWORD timeoutMs) const {
     // The window thread's own loop paints, in its own order; wait until nothing is left.
-    WaitUntil([&] {
-        if (GetUpdateRect(window, nullptr, FALSE)) {
-            return false;
-        }
-        for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
-             child = GetWindow(child, GW_HWNDNEXT)) {
-            if (GetUpdateRect(child, nullptr, FALSE)) {
-                return false;
-            }
-        }
-        return true;
-    });
+    return WaitUntil([&] { return IsPainted(window); }, timeoutMs);
 }
 
 std::string GameSession::Text(int id) const {
-    char text[64] = {};
-    GetDlgItemTextA(window, id, text, sizeof text);
-    return text;
+    return TextOf(Item(id));
 }
 
 bool GameSession::WaitForEnd(DWORD timeoutMs) {

@@ -18,9 +18,7 @@ class MainWindow;
 // The one window thread of the test program, prepared as the application prepares its own.
 const WindowThread& GameThread();
 
-// A top-level dialog of the window thread with this caption, or null.
-HWND FindThreadDialog(const char* caption);
-// How many such dialogs are up.
+// How many visible dialogs of the window thread have this caption.
 int CountThreadDialogs(const char* caption);
 
 class GameSession {
@@ -56,7 +54,8 @@ public:
     void StopClock() const;
     // Erases the whole window and waits until it and its controls have repainted.
     void Repaint() const;
-    void WaitForPaint() const;
+    // True once nothing of the window waits to be painted, within the time.
+    bool WaitForPaint(DWORD timeoutMs = 5000) const;
 
     std::string Text(int id) const;
 

@@ -92,10 +92,12 @@ TEST_F(LoseDialogTest, PegsComeBackAfterTheDialogWasDraggedPartlyOffTheScreenAnd
     RECT rect{};
     GetWindowRect(dialog, &rect);
     const POINT corner = PegCorner(0);
+    const Pixels firstPeg = PegOnScreen(0);
     // Far enough left that every peg is off the screen, then back where it was.
     SetWindowPos(dialog, nullptr, rect.left - (corner.x + 4 * 26 + 10), rect.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    Settle();
+    ASSERT_TRUE(WaitUntil([&] { return CaptureScreen(corner, kPegSize, kPegSize) != firstPeg; }))
+        << "the pegs have left their place on the screen";
     SetWindowPos(dialog, nullptr, rect.left, rect.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_TRUE(WaitUntil([&] { return ShowsCode(); }));

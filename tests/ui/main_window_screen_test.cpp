@@ -23,19 +23,7 @@ POINT Corner(const GameSession& game, int id) {
 
 // The picture's own pixels at the anchor, cut to the area given.
 bool Shows(const GameSession& game, int id, int bitmapId, SIZE area) {
-    const Pixels picture = BitmapPixels(MAKEINTRESOURCEA(bitmapId));
-    if (picture.width < area.cx || picture.height < area.cy) {
-        return false;
-    }
-    const Pixels shown = CaptureScreen(Corner(game, id), area.cx, area.cy);
-    for (int y = 0; y < area.cy; ++y) {
-        for (int x = 0; x < area.cx; ++x) {
-            if (shown.At(x, y) != picture.At(x, y)) {
-                return false;
-            }
-        }
-    }
-    return true;
+    return ShowsBitmap(game.Item(id), MAKEINTRESOURCEA(bitmapId), area);
 }
 
 bool ShowsNothing(const GameSession& game, int id, SIZE area) {

@@ -14,15 +14,6 @@
 #include <optional>
 #include <set>
 
-// RECT lives in the global namespace; so must its comparison, for the assertions to find it.
-static bool operator==(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-static std::ostream& operator<<(std::ostream& out, const RECT& r) {
-    return out << "(" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ")";
-}
-
 namespace {
 
 // The template linked into this program, the one the game's window is made from.

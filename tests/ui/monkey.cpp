@@ -38,17 +38,6 @@ bool IsSettingsDialog(HWND window) {
     return IsGameDialog(window, Caption(IDD_DIFFICULTY)) || IsGameDialog(window, Caption(IDD_SETTINGS));
 }
 
-struct ThreadWindows {
-    std::vector<HWND> found; // in stacking order, topmost first
-};
-
-BOOL CALLBACK CollectThreadWindow(HWND window, LPARAM lParam) {
-    if (GetWindowThreadProcessId(window, nullptr) == GameThread().Id() && IsWindowVisible(window)) {
-        reinterpret_cast<ThreadWindows*>(lParam)->found.push_back(window);
-    }
-    return TRUE;
-}
-
 HWND DroppedList() {
     for (HWND window : VisibleThreadWindows()) {
         if (ClassOf(window) == "ComboLBox") {
@@ -94,9 +83,7 @@ void CALLBACK IdleTimer(HWND, UINT, UINT_PTR id, DWORD) {
 } // namespace
 
 std::vector<HWND> VisibleThreadWindows() {
-    ThreadWindows windows;
-    EnumWindows(CollectThreadWindow, reinterpret_cast<LPARAM>(&windows));
-    return windows.found;
+    return VisibleWindows(0, GameThread().Id());
 }
 
 HWND ActiveGameWindow() {
@@ -193,8 +180,7 @@ HWND Monkey::PickControl(HWND window) {
     std::vector<int> weights;
     int total = 0;
     const bool inMainWindow = IsGameDialog(window, "Zodedu");
-    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
+    for (const HWND child : ChildWindows(window)) {
         RECT rect{};
         GetWindowRect(child, &rect);
         if (IsWindowVisible(child) && rect.right > rect.left && rect.bottom > rect.top) {

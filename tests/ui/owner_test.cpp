@@ -96,10 +96,7 @@ protected:
         hostWindow = WaitForDialog("Host");
         ASSERT_NE(hostWindow, nullptr);
     }
-    void TearDown() override {
-        hostRun.reset();
-        StoredSettingsTest::TearDown();
-    }
+    void TearDown() override { hostRun.reset(); }
 
     CWinApp app;
     std::unique_ptr<ModalRun> hostRun;

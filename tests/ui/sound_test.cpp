@@ -17,10 +17,7 @@ namespace {
 
 class SoundTest : public StoredSettingsTest {
 protected:
-    void SetUp() override {
-        StoredSettingsTest::SetUp();
-        ClearRecordedSounds();
-    }
+    void SetUp() override { ClearRecordedSounds(); }
 
     // Opens the dialog, returns the sounds asked for while it is up, and closes it.
     static std::vector<std::string> SoundsOf(const ModalRun::Factory& make, const char* caption) {

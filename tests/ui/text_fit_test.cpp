@@ -2,11 +2,13 @@
 // written (no unplanned wrapping in the About texts), and the About version block opens
 // with the program's name and version.
 #include "about_dialog.h"
+#include "device_context.h"
 #include "difficulty_dialog.h"
 #include "lose_dialog.h"
 #include "modal_run.h"
 #include "program_texts.h"
 #include "resource.h"
+#include "screen.h"
 #include "settings_dialog.h"
 #include "wait.h"
 #include "win_dialog.h"
@@ -25,38 +27,24 @@ struct TextBox {
     int fitsLines; // lines the box has room for
 };
 
-std::vector<HWND> Children(HWND dialog) {
-    std::vector<HWND> children;
-    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        children.push_back(child);
-    }
-    return children;
-}
-
 bool IsTextStatic(HWND control) {
-    std::array<char, 16> className{};
-    GetClassNameA(control, className.data(), static_cast<int>(className.size()));
-    return lstrcmpiA(className.data(), "Static") == 0 &&
+    return lstrcmpiA(ClassOf(control).c_str(), "Static") == 0 &&
            (GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) == SS_LEFT;
 }
 
 // The text of a static control laid out as the control lays it out.
 TextBox Measure(HWND control) {
-    std::array<char, 512> text{};
-    GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
+    const std::string text = TextOf(control);
     RECT box{};
     GetClientRect(control, &box);
-    HDC dc = GetDC(control);
-    const auto font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
-    const HGDIOBJ previous = SelectObject(dc, font);
+    const WindowDC dc(control);
+    const Selection font(dc.Get(),
+                         reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
     TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
+    GetTextMetricsA(dc.Get(), &metrics);
     RECT needed = box;
-    DrawTextA(dc, text.data(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
-    SelectObject(dc, previous);
-    ReleaseDC(control, dc);
-    return {text.data(), (needed.bottom - needed.top) / metrics.tmHeight,
+    DrawTextA(dc.Get(), text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+    return {text, (needed.bottom - needed.top) / metrics.tmHeight,
             (box.bottom - box.top) / metrics.tmHeight};
 }
 
@@ -86,7 +74,7 @@ TEST(TextFitTest, EveryTextFitsItsBox) {
         MapDialogRect(window, &units);
         ASSERT_EQ(units.right, 8) << "the tests' display must give 2 pixels per unit";
         ASSERT_EQ(units.bottom, 16) << "the tests' display must give 2 pixels per unit";
-        for (HWND control : Children(window)) {
+        for (HWND control : ChildWindows(window)) {
             if (!IsTextStatic(control)) {
                 continue;
             }
@@ -103,7 +91,7 @@ TEST(TextFitTest, AboutTextsBreakOnlyWhereWrittenAndOpenWithTheVersion) {
     const HWND window = WaitForDialog(Caption(IDD_ABOUT));
     ASSERT_NE(window, nullptr);
     std::vector<TextBox> texts;
-    for (HWND control : Children(window)) {
+    for (HWND control : ChildWindows(window)) {
         if (IsTextStatic(control)) {
             texts.push_back(Measure(control));
         }

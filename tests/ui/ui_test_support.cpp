@@ -2,19 +2,13 @@
 #include "ui_test_support.h"
 
 #include "input.h"
-#include "stored_settings.h"
 #include "wait.h"
 #include "wave_recorder.h"
 
 #include <algorithm>
 
 void MainWindowTest::SetUp() {
-    ForgetSettings();
     ClearRecordedSounds();
-}
-
-void MainWindowTest::TearDown() {
-    ForgetSettings();
 }
 
 void MainWindowTest::EnterRow(const GameSession& game, const Guess& guess) {

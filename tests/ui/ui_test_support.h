@@ -1,8 +1,9 @@
-// What the main window tests share: a clean settings store around each test, and playing
-// whole rows and whole games through real clicks.
+// What the main window tests share: a clean settings store and no recorded sounds around each
+// test, and playing whole rows and whole games through real clicks.
 #pragma once
 
 #include "game_session.h"
+#include "stored_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +11,9 @@
 
 using Guess = std::array<ColourIndex, PEG_COUNT>;
 
-class MainWindowTest : public testing::Test {
+class MainWindowTest : public StoredSettingsTest {
 protected:
     void SetUp() override;
-    void TearDown() override;
 
     // Four clicks that leave the game running.
     static void EnterRow(const GameSession& game, const Guess& guess);
