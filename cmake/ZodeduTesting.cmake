@@ -18,9 +18,12 @@ else()
   set(ZODEDU_GTEST_MAIN GTest::gtest_main)
 endif()
 
-# zodedu_add_test(name SOURCES ... [LIBRARIES ...] [DESKTOP] [MAIN_INCLUDED] [TIMEOUT seconds]
-#                 [KIND kind])
-#   DESKTOP: the test shows windows or reads the screen; it gets the desktop alone.
+# zodedu_add_test(name SOURCES ... [LIBRARIES ...] [DESKTOP] [SETTINGS] [MAIN_INCLUDED]
+#                 [TIMEOUT seconds] [KIND kind])
+#   DESKTOP: the test shows windows or reads the screen; it gets the desktop alone, and the
+#     stored settings too, which the game's windows read and write.
+#   SETTINGS: the test reads and writes the stored settings without showing a window; it gets
+#     them alone.
 #   MAIN_INCLUDED: the sources bring their own main().
 #   TIMEOUT: for each test case, instead of 120 seconds.
 #   KIND: the CTest label of its cases, which `ctest -L` and `-LE` select: "unit" (the default
@@ -30,7 +33,8 @@ endif()
 # Where Wine cannot run the build's programs (ZODEDU_WINE_TESTS off), Windows test programs are
 # built but not registered: CTest would have to run them to list their cases.
 function(zodedu_add_test name)
-  cmake_parse_arguments(arg "DESKTOP;MAIN_INCLUDED" "TIMEOUT;KIND" "SOURCES;LIBRARIES" ${ARGN})
+  cmake_parse_arguments(arg "DESKTOP;SETTINGS;MAIN_INCLUDED" "TIMEOUT;KIND" "SOURCES;LIBRARIES"
+    ${ARGN})
   add_executable(${name} ${arg_SOURCES})
   target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} GTest::gtest)
   if(NOT arg_MAIN_INCLUDED)
@@ -50,7 +54,9 @@ function(zodedu_add_test name)
   endif()
   set(properties TIMEOUT ${arg_TIMEOUT} LABELS ${arg_KIND})
   if(arg_DESKTOP)
-    list(APPEND properties RESOURCE_LOCK desktop)
+    list(APPEND properties RESOURCE_LOCK "desktop;settings")
+  elseif(arg_SETTINGS)
+    list(APPEND properties RESOURCE_LOCK settings)
   endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
