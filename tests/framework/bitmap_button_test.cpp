@@ -28,12 +28,20 @@ protected:
         UpdateWindow(dialog.Item(id));
     }
 
+    // The dark red button bound and showing its up face: its control.
+    HWND BindDarkRed() {
+        Bind(darkRed, kDarkRedButton);
+        EXPECT_TRUE(WaitShows(kDarkRedButton, "IDB_4U"));
+        return dialog.Item(kDarkRedButton);
+    }
+
     bool Shows(int id, const char* face) const { return ShowsBitmap(dialog.Item(id), face); }
     bool WaitShows(int id, const char* face) const {
         return WaitUntil([&] { return Shows(id, face); });
     }
 
     TestDialog dialog;
+    CBitmapButton darkRed;
 };
 
 } // namespace
@@ -69,10 +77,7 @@ TEST_F(BitmapButtonTest, WithoutAnUpFaceOrAControlItReportsFalseAndKeepsTheTempl
 }
 
 TEST_F(BitmapButtonTest, TheMouseHoldsTheDownFaceAndTheReleaseClicks) {
-    CBitmapButton button;
-    Bind(button, kDarkRedButton);
-    ASSERT_TRUE(WaitShows(kDarkRedButton, "IDB_4U"));
-    HWND control = dialog.Item(kDarkRedButton);
+    const HWND control = BindDarkRed();
 
     PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, At(12, 12));
     EXPECT_TRUE(WaitShows(kDarkRedButton, "IDB_4D"));
@@ -86,11 +91,8 @@ TEST_F(BitmapButtonTest, TheMouseHoldsTheDownFaceAndTheReleaseClicks) {
 }
 
 TEST_F(BitmapButtonTest, AHeldSpaceKeyHoldsTheDownFaceAndTheReleaseClicks) {
-    CBitmapButton button;
-    Bind(button, kDarkRedButton);
-    HWND control = dialog.Item(kDarkRedButton);
+    const HWND control = BindDarkRed();
     SetFocus(control);
-    ASSERT_TRUE(WaitShows(kDarkRedButton, "IDB_4U"));
 
     SendMessageA(control, WM_KEYDOWN, VK_SPACE, 0x00390001);
     EXPECT_TRUE(WaitShows(kDarkRedButton, "IDB_4D"));
@@ -105,9 +107,7 @@ TEST_F(BitmapButtonTest, AHeldSpaceKeyHoldsTheDownFaceAndTheReleaseClicks) {
 }
 
 TEST_F(BitmapButtonTest, AQuickSecondClickGivesADoubleClickOnlyWithoutTheDownFace) {
-    CBitmapButton button;
-    Bind(button, kDarkRedButton);
-    HWND control = dialog.Item(kDarkRedButton);
+    const HWND control = BindDarkRed();
     PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, At(12, 12));
     PostMessageA(control, WM_LBUTTONUP, 0, At(12, 12));
     ASSERT_TRUE(WaitUntil([&] { return dialog.Notifications(kDarkRedButton, BN_CLICKED) == 1; }));
@@ -125,9 +125,7 @@ TEST_F(BitmapButtonTest, AQuickSecondClickGivesADoubleClickOnlyWithoutTheDownFac
 }
 
 TEST_F(BitmapButtonTest, WithoutFocusOrDisabledFacesFocusAndDisablingChangeNothingVisible) {
-    CBitmapButton button;
-    Bind(button, kDarkRedButton);
-    HWND control = dialog.Item(kDarkRedButton);
+    const HWND control = BindDarkRed();
     SetFocus(control);
     ASSERT_EQ(GetFocus(), control);
     EXPECT_EQ(SendMessageA(control, BM_GETSTATE, 0, 0) & BST_FOCUS, BST_FOCUS);

@@ -7,11 +7,11 @@
 #include "framework_test_ids.h"
 #include "message_map.h"
 #include "modal_run.h"
+#include "screen.h"
 #include "wait.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -107,20 +107,9 @@ TEST(InitDataTest, RecordsAreAppliedInOrderAndNoneRunsPastTheResource) {
     ModalRun run([] { return std::make_unique<CDialog>(IDD_TEST_INIT_DATA); });
     const HWND dialog = WaitForDialog("Init data");
     ASSERT_NE(dialog, nullptr);
-    const auto items = [&](int id, UINT count, UINT get) {
-        std::vector<std::string> texts;
-        const auto n = SendDlgItemMessageA(dialog, id, count, 0, 0);
-        for (LRESULT i = 0; i < n; ++i) {
-            std::array<char, 128> text{};
-            SendDlgItemMessageA(dialog, id, get, static_cast<WPARAM>(i),
-                                reinterpret_cast<LPARAM>(text.data()));
-            texts.emplace_back(text.data());
-        }
-        return texts;
-    };
-    EXPECT_EQ(items(IDC_TEST_COMBO, CB_GETCOUNT, CB_GETLBTEXT),
+    EXPECT_EQ(ItemsOf(GetDlgItem(dialog, IDC_TEST_COMBO)),
               (std::vector<std::string>{"first", "second"}));
-    EXPECT_EQ(items(IDC_TEST_LIST, LB_GETCOUNT, LB_GETTEXT), (std::vector<std::string>{"list"}));
+    EXPECT_EQ(ItemsOf(GetDlgItem(dialog, IDC_TEST_LIST)), (std::vector<std::string>{"list"}));
     PostMessageA(dialog, WM_CLOSE, 0, 0);
     EXPECT_EQ(run.Result(), IDCANCEL);
 }

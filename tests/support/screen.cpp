@@ -240,6 +240,19 @@ GUITHREADINFO InputStateOf(HWND window) {
     return state;
 }
 
+std::vector<std::string> ItemsOf(HWND list) {
+    const bool combo = lstrcmpiA(ClassOf(list).c_str(), "ComboBox") == 0;
+    std::vector<std::string> items;
+    const auto count = SendMessageA(list, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        std::array<char, 256> text{};
+        SendMessageA(list, combo ? CB_GETLBTEXT : LB_GETTEXT, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(text.data()));
+        items.emplace_back(text.data());
+    }
+    return items;
+}
+
 std::vector<HWND> ChildWindows(HWND window) {
     std::vector<HWND> children;
     for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;

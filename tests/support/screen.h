@@ -74,6 +74,8 @@ std::vector<HWND> VisibleWindows(DWORD processId = 0, DWORD threadId = 0);
 std::vector<HWND> VisibleDialogs(const std::string& caption, DWORD processId = 0);
 // Where the input of the window's thread goes: its active, focused and capturing windows.
 GUITHREADINFO InputStateOf(HWND window);
+// The items of a list box or a combo box's list, in order.
+std::vector<std::string> ItemsOf(HWND list);
 // The window's children, in their order of creation.
 std::vector<HWND> ChildWindows(HWND window);
 // Whether a child of the window (the text of a message box, a label) has exactly this text.

@@ -5,8 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <algorithm>
+#include <array>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -125,42 +126,42 @@ TEST(ArtworkCatalogue, PegsAreRound18PixelDiscsOfTheirColourOnGrey) {
     }
 }
 
-TEST(ArtworkCatalogue, UpFacesAreRaisedButtonsAroundThePegDisc) {
+// Every pixel of each colour's button face of the kind ("up", "down"), against what that
+// colour's peg gives at each place.
+void ExpectFaces(const char* kind,
+                 const std::function<std::uint8_t(const PictureFile& peg, int x, int y)>& expected) {
     for (int k = 0; k < 6; ++k) {
         SCOPED_TRACE(k);
-        const PictureFile p = Bmp("button_" + std::to_string(k) + "_up");
+        const PictureFile p = Bmp("button_" + std::to_string(k) + "_" + kind);
         const PictureFile peg = Bmp("peg_" + std::to_string(k));
         ASSERT_TRUE(p.valid && peg.valid);
         for (int y = 0; y < 25; ++y) {
             for (int x = 0; x < 25; ++x) {
-                std::uint8_t expected = kGrey;
-                if (x <= 1 || y <= 1 || x == 24 || y == 24) {
-                    expected = kWhite;
-                } else if (x >= 22 || y >= 22) {
-                    expected = kDarkGrey;
-                } else {
-                    expected = peg.At(x, y); // the face proper carries the peg's disc
-                }
-                ASSERT_EQ(p.At(x, y), expected) << "at " << x << "," << y;
+                ASSERT_EQ(p.At(x, y), expected(peg, x, y)) << "at " << x << "," << y;
             }
         }
     }
 }
 
-TEST(ArtworkCatalogue, DownFacesAreFlatWithTheDiscPushedInByOnePixel) {
-    for (int k = 0; k < 6; ++k) {
-        SCOPED_TRACE(k);
-        const PictureFile p = Bmp("button_" + std::to_string(k) + "_down");
-        const PictureFile peg = Bmp("peg_" + std::to_string(k));
-        ASSERT_TRUE(p.valid && peg.valid);
-        for (int y = 0; y < 25; ++y) {
-            for (int x = 0; x < 25; ++x) {
-                const std::uint8_t expected =
-                    x == 0 || y == 0 || x == 24 || y == 24 ? kWhite : peg.At(x - 1, y - 1);
-                ASSERT_EQ(p.At(x, y), expected) << "at " << x << "," << y;
-            }
+TEST(ArtworkCatalogue, UpFacesAreRaisedButtonsAroundThePegDisc) {
+    ExpectFaces("up", [](const PictureFile& peg, int x, int y) -> std::uint8_t {
+        if (x <= 1 || y <= 1 || x == 24 || y == 24) {
+            return kWhite;
         }
-        EXPECT_EQ(Extent(p, kPegColours[k]), (Box{4, 4, 21, 21, 248}));
+        if (x >= 22 || y >= 22) {
+            return kDarkGrey;
+        }
+        return peg.At(x, y); // the face proper carries the peg's disc
+    });
+}
+
+TEST(ArtworkCatalogue, DownFacesAreFlatWithTheDiscPushedInByOnePixel) {
+    ExpectFaces("down", [](const PictureFile& peg, int x, int y) -> std::uint8_t {
+        return x == 0 || y == 0 || x == 24 || y == 24 ? kWhite : peg.At(x - 1, y - 1);
+    });
+    for (int k = 0; k < 6; ++k) {
+        const PictureFile p = Bmp("button_" + std::to_string(k) + "_down");
+        EXPECT_EQ(Extent(p, kPegColours[k]), (Box{4, 4, 21, 21, 248})) << k;
     }
 }
 
@@ -224,20 +225,22 @@ TEST(ArtworkCatalogue, SmallDigitsAreTheSameFiguresScaledDown) {
     ExpectDigits("digit_small_", kSmallProbes, Box{0, 3, 10, 19});
 }
 
-TEST(ArtworkCatalogue, ColonIsTwoSolidRedDotsFourByFour) {
-    const PictureFile p = Bmp("colon");
+// Two dots of one colour on grey, one above the other: the upper above row `split`.
+void ExpectTwoDots(const char* name, std::uint8_t colour, int split, const Box& upper,
+                   const Box& lower) {
+    const PictureFile p = Bmp(name);
     ASSERT_TRUE(p.valid);
-    EXPECT_EQ(CountOtherThan(p, kRed, kGrey), 0);
-    EXPECT_EQ(Extent(p, kRed, 0, 0, 11, 17), (Box{4, 10, 7, 15, 24}));
-    EXPECT_EQ(Extent(p, kRed, 0, 18, 11, 34), (Box{4, 19, 7, 24, 24}));
+    EXPECT_EQ(CountOtherThan(p, colour, kGrey), 0);
+    EXPECT_EQ(Extent(p, colour, 0, 0, p.width - 1, split - 1), upper);
+    EXPECT_EQ(Extent(p, colour, 0, split, p.width - 1, p.height - 1), lower);
+}
+
+TEST(ArtworkCatalogue, ColonIsTwoSolidRedDotsFourByFour) {
+    ExpectTwoDots("colon", kRed, 18, Box{4, 10, 7, 15, 24}, Box{4, 19, 7, 24, 24});
 }
 
 TEST(ArtworkCatalogue, HeadersShowSevenPixelDiscsWhereTheyBelong) {
-    const PictureFile exact = Bmp("header_exact");
-    ASSERT_TRUE(exact.valid);
-    EXPECT_EQ(CountOtherThan(exact, kBlue, kGrey), 0);
-    EXPECT_EQ(Extent(exact, kBlue, 0, 0, 17, 8), (Box{6, 1, 12, 7, 37}));
-    EXPECT_EQ(Extent(exact, kBlue, 0, 9, 17, 17), (Box{6, 10, 12, 16, 37}));
+    ExpectTwoDots("header_exact", kBlue, 9, Box{6, 1, 12, 7, 37}, Box{6, 10, 12, 16, 37});
 
     const PictureFile colour = Bmp("header_colour");
     ASSERT_TRUE(colour.valid);

@@ -1,17 +1,11 @@
 // Every way out of each of the five dialogs, by real keys and clicks: Enter and the OK or
 // "&Close" button end with 1, Escape, the close box and Cancel with 2. Only the Difficulty
 // and Settings dialogs may store anything, and only on OK.
-#include "about_dialog.h"
-#include "difficulty_dialog.h"
+#include "game_dialogs.h"
 #include "input.h"
-#include "lose_dialog.h"
-#include "modal_run.h"
-#include "program_texts.h"
 #include "resource.h"
-#include "settings_dialog.h"
 #include "stored_settings.h"
 #include "wait.h"
-#include "win_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -23,28 +17,8 @@ namespace {
 // OkButton is the button with the OK command: "&Close" in the result and About dialogs.
 enum class Way { Enter, Escape, CloseBox, OkButton, CancelButton };
 
-struct DialogKind {
-    const char* name;
-    const char* caption;
-    ModalRun::Factory make;
-    bool storesOnOk;
-};
-
-const DialogKind kDialogs[] = {
-    {"Lose", Caption(IDD_LOSE),
-     [] {
-         return std::make_unique<LoseDialog>(std::array{1, 2, 3, 4});
-     },
-     false},
-    {"Win", Caption(IDD_WIN), [] { return std::make_unique<WinDialog>(); }, false},
-    {"About", Caption(IDD_ABOUT), [] { return std::make_unique<AboutDialog>(); }, false},
-    {"Difficulty", Caption(IDD_DIFFICULTY), [] { return std::make_unique<DifficultyDialog>(); },
-     true},
-    {"Settings", Caption(IDD_SETTINGS), [] { return std::make_unique<SettingsDialog>(); }, true},
-};
-
 struct Case {
-    const DialogKind* dialog;
+    const GameDialog* dialog;
     Way way;
 };
 
@@ -63,7 +37,7 @@ std::string CaseName(const testing::TestParamInfo<Case>& info) {
 
 std::vector<Case> AllCases() {
     std::vector<Case> cases;
-    for (const DialogKind& dialog : kDialogs) {
+    for (const GameDialog& dialog : GameDialogs()) {
         for (Way way : {Way::Enter, Way::Escape, Way::CloseBox, Way::OkButton}) {
             cases.push_back({&dialog, way});
         }
@@ -79,7 +53,7 @@ class ClosingTest : public StoredSettingsTest, public testing::WithParamInterfac
 } // namespace
 
 TEST_P(ClosingTest, EndsWithTheRightResultAndStoresOnlyOnOk) {
-    const DialogKind& kind = *GetParam().dialog;
+    const GameDialog& kind = *GetParam().dialog;
     const Way way = GetParam().way;
     // Values the OK of either settings dialog would store differently: 7 is stored back as 1.
     StoreSetting("NumberOfGuesses", "9");

@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 
 namespace {
 
@@ -22,22 +21,8 @@ protected:
         ModalDialogTest::Open([] { return std::make_unique<DifficultyDialog>(); }, Caption(IDD_DIFFICULTY));
     }
 
-    std::string Text(int id) const {
-        std::array<char, 64> text{};
-        GetDlgItemTextA(dialog, id, text.data(), static_cast<int>(text.size()));
-        return text.data();
-    }
-    std::vector<std::string> Items(int id) const {
-        std::vector<std::string> items;
-        const auto count = SendDlgItemMessageA(dialog, id, CB_GETCOUNT, 0, 0);
-        for (LRESULT i = 0; i < count; ++i) {
-            std::array<char, 64> text{};
-            SendDlgItemMessageA(dialog, id, CB_GETLBTEXT, static_cast<WPARAM>(i),
-                                reinterpret_cast<LPARAM>(text.data()));
-            items.emplace_back(text.data());
-        }
-        return items;
-    }
+    std::string Text(int id) const { return TextOf(GetDlgItem(dialog, id)); }
+    std::vector<std::string> Items(int id) const { return ItemsOf(GetDlgItem(dialog, id)); }
     UINT DuplicatesBox() const { return IsDlgButtonChecked(dialog, IDC_DUPLICATES); }
     // The three controls as the player sees them: guesses, duplicates box, minutes.
     using Choice = std::tuple<std::string, UINT, std::string>;
@@ -74,10 +59,7 @@ TEST_F(DifficultyDialogTest, ListsHoldTheNumbersInOrderAndTheFocusStartsOnTheFir
     Open();
     EXPECT_EQ(Items(IDC_GUESSES), Numbers(12));
     EXPECT_EQ(Items(IDC_TIME_LIMIT), Numbers(15));
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
-    EXPECT_EQ(info.hwndFocus, GetDlgItem(dialog, IDC_GUESSES));
+    EXPECT_EQ(InputStateOf(dialog).hwndFocus, GetDlgItem(dialog, IDC_GUESSES));
 }
 
 TEST_F(DifficultyDialogTest, WithNothingStoredShowsTheDefaults) {

@@ -67,7 +67,7 @@ int CountThreadDialogs(const char* caption) {
     }));
 }
 
-GameSession::GameSession() {
+GameSession::GameSession(std::optional<std::array<ColourIndex, PEG_COUNT>> code) {
     // Posted: the modal run must not hold up the test thread.
     GameThread().Post([this] {
         auto main = std::make_unique<MainWindow>();
@@ -91,6 +91,9 @@ GameSession::GameSession() {
     window = shown;
     if (window != nullptr) {
         WaitForPaint();
+        if (code) {
+            SetCode(*code);
+        }
     }
 }
 

@@ -11,6 +11,7 @@
 #include <array>
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <string>
 
 class MainWindow;
@@ -23,8 +24,9 @@ int CountThreadDialogs(const char* caption);
 
 class GameSession {
 public:
-    // Starts the modal run and waits until the window is on screen and painted.
-    GameSession();
+    // Starts the modal run and waits until the window is on screen and painted; then, where one
+    // is given, the game's code is set to the one given.
+    explicit GameSession(std::optional<std::array<ColourIndex, PEG_COUNT>> code = std::nullopt);
     // Ends every dialog still up, the main window last, and waits for the run to end.
     ~GameSession();
     GameSession(const GameSession&) = delete;

@@ -236,10 +236,8 @@ TEST_F(MainWindowTemplateTest, LabelsAndButtonsCarryTheirTextsAndRoles) {
         EXPECT_NE(GetWindowLongA(button, GWL_STYLE) & WS_TABSTOP, 0) << command.caption;
     }
     EXPECT_EQ(LOWORD(SendMessageA(game.Window(), DM_GETDEFID, 0, 0)), IDC_NEW_GAME);
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GameThread().Id(), &info);
-    EXPECT_EQ(info.hwndFocus, game.Item(IDC_DIFFICULTY)) << "the first tab stop has the focus";
+    EXPECT_EQ(InputStateOf(game.Window()).hwndFocus, game.Item(IDC_DIFFICULTY))
+        << "the first tab stop has the focus";
 }
 
 TEST_F(MainWindowTemplateTest, InitialisationDealsStartsTheClockAndInstallsTheIcon) {

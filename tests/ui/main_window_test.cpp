@@ -18,13 +18,21 @@ namespace {
 constexpr Guess kCode{0, 1, 2, 3}; // red, yellow, green, blue
 constexpr Guess kMiss{5, 5, 5, 5}; // magenta: neither count
 
+// Games of a single guess: its last peg decides them.
+class OneGuessTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        settingsStore.SetNumberOfGuesses(1);
+    }
+};
+
 } // namespace
 
 TEST_F(MainWindowTest, AGameWonOnTheLastAllowedRowCountsAsAWin) {
     settingsStore.SetNumberOfGuesses(3);
-    GameSession game;
+    GameSession game(kCode);
     ASSERT_TRUE(game.Started());
-    game.SetCode(kCode);
     EnterRow(game, kMiss);
     EnterRow(game, {3, 2, 1, 0});
     const HWND win = EnterFinalRow(game, kCode, Caption(IDD_WIN));
@@ -40,12 +48,9 @@ TEST_F(MainWindowTest, AGameWonOnTheLastAllowedRowCountsAsAWin) {
     EXPECT_EQ(game.State().GamesWon(), 1);
 }
 
-TEST_F(MainWindowTest, WithOneGuessTheFourthWrongPegLosesAndTheScoreboardKeepsCount) {
-    settingsStore.SetNumberOfGuesses(1);
-    GameSession game;
+TEST_F(OneGuessTest, TheFourthWrongPegLosesAndTheScoreboardKeepsCount) {
+    GameSession game(kCode);
     ASSERT_TRUE(game.Started());
-
-    game.SetCode(kCode);
     for (const ColourIndex colour : {0, 1, 2}) {
         game.ClickColour(colour);
     }
@@ -71,11 +76,9 @@ TEST_F(MainWindowTest, WithOneGuessTheFourthWrongPegLosesAndTheScoreboardKeepsCo
         << " / " << game.Text(IDC_GAMES_WON);
 }
 
-TEST_F(MainWindowTest, TimeUpWhileTheLoseDialogIsOpenIsNotASecondLoss) {
-    settingsStore.SetNumberOfGuesses(1);
-    GameSession game;
+TEST_F(OneGuessTest, TimeUpWhileTheLoseDialogIsOpenIsNotASecondLoss) {
+    GameSession game(kCode);
     ASSERT_TRUE(game.Started());
-    game.SetCode(kCode);
     const HWND lose = EnterFinalRow(game, kMiss, Caption(IDD_LOSE));
     ASSERT_NE(lose, nullptr);
 
@@ -125,11 +128,9 @@ TEST_F(MainWindowTest, TimeUpUnderTheAboutDialogRaisesTheLoseDialogOverItAndDeal
     EXPECT_TRUE(IsWindowEnabled(game.Window()));
 }
 
-TEST_F(MainWindowTest, EscapeDealsANewGameAndLeavesTheScoreboard) {
-    settingsStore.SetNumberOfGuesses(1);
-    GameSession game;
+TEST_F(OneGuessTest, EscapeDealsANewGameAndLeavesTheScoreboard) {
+    GameSession game(kCode);
     ASSERT_TRUE(game.Started());
-    game.SetCode(kCode);
     const HWND win = EnterFinalRow(game, kCode, Caption(IDD_WIN));
     ASSERT_NE(win, nullptr);
     CloseAndWaitForDeal(game, win);
@@ -180,9 +181,8 @@ TEST_F(MainWindowTest, WithSoundsOffTheWindowAsksForNoSound) {
 }
 
 TEST_F(MainWindowTest, ADoubleClickEntersTheColourTwice) {
-    GameSession game;
+    GameSession game(kCode);
     ASSERT_TRUE(game.Started());
-    game.SetCode(kCode);
     game.PostDoubleClickColour(0);
     EXPECT_TRUE(WaitUntil([&] { return game.State().Board()[1] == 0; }));
     ASSERT_TRUE(GameThread().Flush());
@@ -211,9 +211,8 @@ TEST_F(MainWindowTest, ARowCompletedByTheSecondPegOfADoubleClickIsScoredOnce) {
 }
 
 TEST_F(MainWindowTest, DifficultyCancelKeepsTheGameAndOkDealsEvenWithoutAChange) {
-    GameSession game;
+    GameSession game(kCode);
     ASSERT_TRUE(game.Started());
-    game.SetCode(kCode);
     EnterRow(game, {5, 4, 3, 2});
     game.ClickColour(1);
     const GameState before = game.State();
@@ -260,9 +259,8 @@ TEST_F(MainWindowTest, ADifficultyChangeSetsTheRowLabelsOfTheNewGame) {
 }
 
 TEST_F(MainWindowTest, ALimitLoweredInStorageBelowTheRowsPlayedStopsFurtherEntries) {
-    GameSession game;
+    GameSession game(kCode);
     ASSERT_TRUE(game.Started());
-    game.SetCode(kCode);
     EnterRow(game, kMiss);
     EnterRow(game, {4, 4, 4, 4});
     EnterRow(game, {3, 3, 3, 3});

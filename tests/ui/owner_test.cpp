@@ -4,7 +4,7 @@
 #include "about_dialog.h"
 #include "centring.h"
 #include "dialogs_test_ids.h"
-#include "difficulty_dialog.h"
+#include "game_dialogs.h"
 #include "input.h"
 #include "lose_dialog.h"
 #include "modal_run.h"
@@ -98,6 +98,19 @@ protected:
     }
     void TearDown() override { hostRun.reset(); }
 
+    // The nested dialog `from` runs, once it is up; checked to be owned by `owner`, which it
+    // disables, and the main window with it. Null when it did not come up.
+    HWND OpenNested(HWND from, const char* caption, HWND owner) {
+        PostMessageA(from, kRunNested, 0, 0);
+        const HWND dialog = WaitForDialog(caption);
+        if (dialog != nullptr) {
+            EXPECT_EQ(GetWindow(dialog, GW_OWNER), owner) << caption;
+            EXPECT_FALSE(IsWindowEnabled(owner)) << caption;
+            EXPECT_FALSE(IsWindowEnabled(hostWindow)) << caption;
+        }
+        return dialog;
+    }
+
     CWinApp app;
     std::unique_ptr<ModalRun> hostRun;
     std::atomic<HostDialog*> host{nullptr};
@@ -108,11 +121,8 @@ protected:
 
 TEST_F(OwnerTest, TheMainWindowOwnsADialogAndIsDisabledWhileItRuns) {
     StartHost([] { return std::make_unique<AboutDialog>(); });
-    PostMessageA(hostWindow, kRunNested, 0, 0);
-    const HWND about = WaitForDialog(Caption(IDD_ABOUT));
+    const HWND about = OpenNested(hostWindow, Caption(IDD_ABOUT), hostWindow);
     ASSERT_NE(about, nullptr);
-    EXPECT_EQ(GetWindow(about, GW_OWNER), hostWindow);
-    EXPECT_FALSE(IsWindowEnabled(hostWindow));
 
     // Centred over the main window, at the template's own size.
     const RECT rect = WindowRect(about);
@@ -138,16 +148,10 @@ TEST_F(OwnerTest, ADialogOverAnotherIsOwnedByItAndTheMainWindowStaysDisabled) {
         return std::make_unique<HostDialog>(IDD_TEST_INNER_HOST,
                                             [] { return std::make_unique<WinDialog>(); });
     });
-    PostMessageA(hostWindow, kRunNested, 0, 0);
-    const HWND inner = WaitForDialog("Inner host");
+    const HWND inner = OpenNested(hostWindow, "Inner host", hostWindow);
     ASSERT_NE(inner, nullptr);
-    EXPECT_EQ(GetWindow(inner, GW_OWNER), hostWindow);
-    PostMessageA(inner, kRunNested, 0, 0);
-    const HWND win = WaitForDialog(Caption(IDD_WIN));
+    const HWND win = OpenNested(inner, Caption(IDD_WIN), inner);
     ASSERT_NE(win, nullptr);
-    EXPECT_EQ(GetWindow(win, GW_OWNER), inner);
-    EXPECT_FALSE(IsWindowEnabled(inner));
-    EXPECT_FALSE(IsWindowEnabled(hostWindow));
     const RECT rect = WindowRect(win);
     EXPECT_EQ(rect.left, CentredOver(WindowRect(inner), rect).x);
     EXPECT_EQ(rect.top, CentredOver(WindowRect(inner), rect).y);
@@ -169,12 +173,8 @@ TEST_F(OwnerTest, AnActiveOwnedPopUpOwnsTheDialogAndTheMainWindowIsDisabledToo) 
     ASSERT_EQ(GetLastActivePopup(hostWindow), popup);
     ASSERT_TRUE(IsWindowEnabled(hostWindow));
 
-    PostMessageA(hostWindow, kRunNested, 0, 0);
-    const HWND settings = WaitForDialog(Caption(IDD_SETTINGS));
+    const HWND settings = OpenNested(hostWindow, Caption(IDD_SETTINGS), popup);
     ASSERT_NE(settings, nullptr);
-    EXPECT_EQ(GetWindow(settings, GW_OWNER), popup);
-    EXPECT_FALSE(IsWindowEnabled(popup));
-    EXPECT_FALSE(IsWindowEnabled(hostWindow));
 
     PressKey(VK_ESCAPE);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(settings); }));
@@ -200,20 +200,7 @@ TEST_F(OwnerTest, WithoutAMainWindowADialogHasNoOwnerAndIsCentredOnTheScreen) {
 }
 
 TEST_F(OwnerTest, EveryDialogOverAMainWindowNearAnEdgeLandsWhollyOnTheScreen) {
-    struct Nested {
-        const char* caption;
-        ModalRun::Factory make;
-    };
-    const Nested dialogs[] = {
-        {Caption(IDD_LOSE),
-         [] {
-             return std::make_unique<LoseDialog>(std::array{5, 4, 3, 2});
-         }},
-        {Caption(IDD_WIN), [] { return std::make_unique<WinDialog>(); }},
-        {Caption(IDD_ABOUT), [] { return std::make_unique<AboutDialog>(); }},
-        {Caption(IDD_DIFFICULTY), [] { return std::make_unique<DifficultyDialog>(); }},
-        {Caption(IDD_SETTINGS), [] { return std::make_unique<SettingsDialog>(); }},
-    };
+    const std::span<const GameDialog> dialogs = GameDialogs();
     std::atomic<int> next{0};
     StartHost([&] { return dialogs[next.load()].make(); });
     const RECT hostRect = WindowRect(hostWindow);
@@ -227,7 +214,7 @@ TEST_F(OwnerTest, EveryDialogOverAMainWindowNearAnEdgeLandsWhollyOnTheScreen) {
     for (const POINT place : places) {
         SetWindowPos(hostWindow, nullptr, place.x, place.y, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        for (int index = 0; index < static_cast<int>(std::size(dialogs)); ++index) {
+        for (int index = 0; index < static_cast<int>(dialogs.size()); ++index) {
             const std::string where = std::string(dialogs[index].caption) +
                                       " over a main window at " + std::to_string(place.x) + "," +
                                       std::to_string(place.y);

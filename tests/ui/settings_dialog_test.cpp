@@ -28,10 +28,7 @@ protected:
 TEST_F(SettingsDialogTest, WithNothingStoredTheBoxIsUncheckedAndHasTheFocus) {
     Open();
     EXPECT_EQ(Box(), UINT{BST_UNCHECKED});
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
-    EXPECT_EQ(info.hwndFocus, GetDlgItem(dialog, IDC_SOUND_EFFECTS));
+    EXPECT_EQ(InputStateOf(dialog).hwndFocus, GetDlgItem(dialog, IDC_SOUND_EFFECTS));
 }
 
 TEST_F(SettingsDialogTest, AltSTogglesTheBox) {

@@ -3,20 +3,15 @@
 // with the program's name and version.
 #include "about_dialog.h"
 #include "device_context.h"
-#include "difficulty_dialog.h"
-#include "lose_dialog.h"
-#include "modal_run.h"
+#include "game_dialogs.h"
 #include "program_texts.h"
 #include "resource.h"
 #include "screen.h"
-#include "settings_dialog.h"
 #include "wait.h"
-#include "win_dialog.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <string>
 
 namespace {
@@ -48,25 +43,10 @@ TextBox Measure(HWND control) {
             (box.bottom - box.top) / metrics.tmHeight};
 }
 
-struct Dialog {
-    const char* caption;
-    ModalRun::Factory make;
-};
-
 } // namespace
 
 TEST(TextFitTest, EveryTextFitsItsBox) {
-    const Dialog dialogs[] = {
-        {Caption(IDD_LOSE),
-         [] {
-             return std::make_unique<LoseDialog>(std::array{0, 1, 2, 3});
-         }},
-        {Caption(IDD_WIN), [] { return std::make_unique<WinDialog>(); }},
-        {Caption(IDD_ABOUT), [] { return std::make_unique<AboutDialog>(); }},
-        {Caption(IDD_DIFFICULTY), [] { return std::make_unique<DifficultyDialog>(); }},
-        {Caption(IDD_SETTINGS), [] { return std::make_unique<SettingsDialog>(); }},
-    };
-    for (const Dialog& dialog : dialogs) {
+    for (const GameDialog& dialog : GameDialogs()) {
         ModalRun run(dialog.make);
         const HWND window = WaitForDialog(dialog.caption);
         ASSERT_NE(window, nullptr) << dialog.caption;
