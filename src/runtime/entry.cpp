@@ -7,7 +7,9 @@
 
 namespace {
 
-bool IsBlank(char c) { return c != '\0' && static_cast<unsigned char>(c) <= ' '; }
+bool IsBlank(char c) {
+    return c != '\0' && static_cast<unsigned char>(c) <= ' ';
+}
 
 // The program's name ends at its closing quote when quoted, else at the first blank; the
 // blanks after it are not part of the arguments.

@@ -23,9 +23,21 @@ void Release(void* block) {
 }
 } // namespace
 
-void* operator new(std::size_t size) { return AllocateOrFail(size); }
-void* operator new[](std::size_t size) { return AllocateOrFail(size); }
-void operator delete(void* block) noexcept { Release(block); }
-void operator delete[](void* block) noexcept { Release(block); }
-void operator delete(void* block, std::size_t) noexcept { Release(block); }
-void operator delete[](void* block, std::size_t) noexcept { Release(block); }
+void* operator new(std::size_t size) {
+    return AllocateOrFail(size);
+}
+void* operator new[](std::size_t size) {
+    return AllocateOrFail(size);
+}
+void operator delete(void* block) noexcept {
+    Release(block);
+}
+void operator delete[](void* block) noexcept {
+    Release(block);
+}
+void operator delete(void* block, std::size_t) noexcept {
+    Release(block);
+}
+void operator delete[](void* block, std::size_t) noexcept {
+    Release(block);
+}

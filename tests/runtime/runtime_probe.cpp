@@ -21,7 +21,9 @@ void Note(const char* line) {
 }
 
 struct Witness {
-    explicit Witness(std::string name) : name(std::move(name)) { Note(("built " + this->name).c_str()); }
+    explicit Witness(std::string name) : name(std::move(name)) {
+        Note(("built " + this->name).c_str());
+    }
     ~Witness() { Note(("destroyed " + name).c_str()); }
     std::string name;
 };

@@ -49,7 +49,9 @@ struct Failure {
     const char* message;
 };
 
-void PrintTo(const Failure& failure, std::ostream* out) { *out << failure.asked; }
+void PrintTo(const Failure& failure, std::ostream* out) {
+    *out << failure.asked;
+}
 
 class RuntimeFailureTest : public RuntimeTest, public testing::WithParamInterface<Failure> {};
 
@@ -65,12 +67,15 @@ TEST_P(RuntimeFailureTest, EndsWithAMessageBoxAndAFailureStatus) {
     DWORD status = 0;
     ASSERT_TRUE(probe.WaitForExit(status, 10000));
     EXPECT_EQ(status, 3u);
-    EXPECT_EQ(Log(), "built first\nbuilt second\nWinMain 10 [" + std::string(GetParam().asked) + "]\n")
+    EXPECT_EQ(Log(),
+              "built first\nbuilt second\nWinMain 10 [" + std::string(GetParam().asked) + "]\n")
         << "nothing runs after the failure, not even the destructors";
 }
 
-INSTANTIATE_TEST_SUITE_P(AllocationAndPrecondition, RuntimeFailureTest,
-                         testing::Values(Failure{"exhaust-memory", "The program has stopped: out of memory."},
-                                         Failure{"overlong-string", "The program has stopped: basic_string::_M_create."}));
+INSTANTIATE_TEST_SUITE_P(
+    AllocationAndPrecondition, RuntimeFailureTest,
+    testing::Values(Failure{"exhaust-memory", "The program has stopped: out of memory."},
+                    Failure{"overlong-string",
+                            "The program has stopped: basic_string::_M_create."}));
 
 } // namespace

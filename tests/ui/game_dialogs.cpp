@@ -12,11 +12,14 @@
 std::span<const GameDialog> GameDialogs() {
     static const GameDialog dialogs[] = {
         {"Lose", Caption(IDD_LOSE),
-         [] { return std::make_unique<LoseDialog>(std::array{1, 2, 3, 4}); }, false},
+         [] {
+             return std::make_unique<LoseDialog>(std::array{1, 2, 3, 4});
+         },
+         false},
         {"Win", Caption(IDD_WIN), [] { return std::make_unique<WinDialog>(); }, false},
         {"About", Caption(IDD_ABOUT), [] { return std::make_unique<AboutDialog>(); }, false},
-        {"Difficulty", Caption(IDD_DIFFICULTY),
-         [] { return std::make_unique<DifficultyDialog>(); }, true},
+        {"Difficulty", Caption(IDD_DIFFICULTY), [] { return std::make_unique<DifficultyDialog>(); },
+         true},
         {"Settings", Caption(IDD_SETTINGS), [] { return std::make_unique<SettingsDialog>(); },
          true},
     };
