@@ -8,7 +8,7 @@
 using ColourIndex = int;
 
 constexpr int COLOUR_COUNT = 6;
-constexpr int ROW_COUNT = 12, PEG_COUNT = 4, CELL_COUNT = 48;
+constexpr int ROW_COUNT = 12, PEG_COUNT = 4, CELL_COUNT = ROW_COUNT * PEG_COUNT;
 constexpr int EMPTY_CELL = -1;
 
 struct Outcome {
