@@ -11,10 +11,9 @@ constexpr int COLOUR_COUNT = 6;
 constexpr int ROW_COUNT = 12, PEG_COUNT = 4, CELL_COUNT = ROW_COUNT * PEG_COUNT;
 constexpr int EMPTY_CELL = -1;
 
-struct Outcome {
-    bool won;
-    bool lost;
-};
+// How the board stands: a complete row of four exact matches wins; the last allowed cell
+// filled without one loses.
+enum class Outcome { kUndecided, kWon, kLost };
 
 struct TimeOfDay;
 struct TickResult;

@@ -47,6 +47,9 @@ private:
     void OnDifficulty();
     void OnSettings();
 
+    // Every finished game, won, lost on guesses or lost on time: counted, its dialog shown,
+    // then a new deal.
+    void AnnounceResult(Outcome outcome);
     // A new code, the row labels for the current limit, and the whole window erased so that
     // the next paint draws the empty board.
     void DealAndRedraw();
