@@ -17,9 +17,6 @@ public:
     // Stops the timer if the window still has one.
     ~MainWindow() override;
 
-    std::array<CBitmapButton, COLOUR_COUNT> colourButtons; // button k enters ColourIndex k
-    UINT_PTR timerId = 0; // 0 when there is no timer
-
     const GameState& State() const { return state; }
 
     // The keys 1 to 6 and F2, and the system menu's Numbered Pegs, before the dialog manager.
@@ -65,7 +62,9 @@ private:
     // running copy may have changed it.
     void FollowNumberedPegs(bool numbered);
 
+    std::array<CBitmapButton, COLOUR_COUNT> colourButtons; // button k enters ColourIndex k
     GameState state;
+    UINT_PTR timerId = 0; // 0 when there is no timer
     std::array<bool, COLOUR_COUNT> colourKeyHeld{};
     bool numberedFaces = false; // the look the buttons and the menu item show
 };
