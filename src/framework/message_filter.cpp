@@ -5,20 +5,11 @@
 
 #include "dialog.h"
 #include "framework_resource.h"
+#include "key_press.h"
 #include "win_app.h"
 #include "win32_handles.h"
 
 namespace {
-
-constexpr LPARAM kAutoRepeatBit = 1 << 30;
-
-bool IsDown(int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; }
-
-bool IsHelpKeyPress(const MSG& message) {
-    return message.message == WM_KEYDOWN && message.wParam == VK_F1 &&
-           (message.lParam & kAutoRepeatBit) == 0 && !IsDown(VK_SHIFT) && !IsDown(VK_CONTROL) &&
-           !IsDown(VK_MENU);
-}
 
 class ModalLoopHook {
 public:
@@ -40,7 +31,7 @@ LRESULT CALLBACK ModalLoopHook::Filter(int code, WPARAM wParam, LPARAM lParam) {
     const CWinApp* app = CWinApp::Current();
     CDialog* mainWindow = app != nullptr ? app->mainWindow : nullptr;
     if (mainWindow != nullptr && mainWindow->Handle() != nullptr) {
-        if ((code == MSGF_DIALOGBOX || code == MSGF_MENU) && IsHelpKeyPress(*message)) {
+        if ((code == MSGF_DIALOGBOX || code == MSGF_MENU) && IsPlainKeyPress(*message, VK_F1)) {
             SendMessageA(mainWindow->Handle(), WM_COMMAND, ID_HELP_COMMAND, 0);
             return 1;
         }
