@@ -6,15 +6,15 @@
 #include "dialog.h"
 #include "framework_resource.h"
 #include "key_press.h"
-#include "win_app.h"
 #include "win32_handles.h"
 
 namespace {
 
 class ModalLoopHook {
 public:
-    void Install() {
+    void Install(CDialog* (*mainWindow)()) {
         if (!hook) {
+            findMainWindow = mainWindow;
             hook.Reset(SetWindowsHookExA(WH_MSGFILTER, Filter, nullptr, GetCurrentThreadId()));
         }
     }
@@ -22,14 +22,14 @@ public:
 private:
     static LRESULT CALLBACK Filter(int code, WPARAM wParam, LPARAM lParam);
     WindowsHook hook;
+    CDialog* (*findMainWindow)() = nullptr;
 };
 
 ModalLoopHook modalLoopHook;
 
 LRESULT CALLBACK ModalLoopHook::Filter(int code, WPARAM wParam, LPARAM lParam) {
     const auto* message = reinterpret_cast<const MSG*>(lParam);
-    const CWinApp* app = CWinApp::Current();
-    CDialog* mainWindow = app != nullptr ? app->mainWindow : nullptr;
+    CDialog* mainWindow = modalLoopHook.findMainWindow();
     if (mainWindow != nullptr && mainWindow->Handle() != nullptr) {
         if ((code == MSGF_DIALOGBOX || code == MSGF_MENU) && IsPlainKeyPress(*message, VK_F1)) {
             SendMessageA(mainWindow->Handle(), WM_COMMAND, ID_HELP_COMMAND, 0);
@@ -44,4 +44,6 @@ LRESULT CALLBACK ModalLoopHook::Filter(int code, WPARAM wParam, LPARAM lParam) {
 
 } // namespace
 
-void WatchModalLoops() { modalLoopHook.Install(); }
+void WatchModalLoops(CDialog* (*mainWindow)()) {
+    modalLoopHook.Install(mainWindow);
+}
