@@ -85,7 +85,7 @@ bool MainWindow::OnInitDialog() {
         InvalidateRect(colourButtons[k].Handle(), nullptr, TRUE);
     }
     AddNumberedPegsItem();
-    FollowNumberedPegs(settingsStore.GetNumberedPegs());
+    ShowNumberedPegs(settingsStore.GetNumberedPegs());
     Deal();
     return true; // the focus goes to the first tab stop, Difficulty
 }
@@ -93,9 +93,9 @@ bool MainWindow::OnInitDialog() {
 void MainWindow::OnPaint() {
     Default(); // erases the background and ends the paint cycle
     if (!IsIconic(Handle())) {
-        const bool numbered = settingsStore.GetNumberedPegs();
-        UpdateDisplay(Handle(), state, numbered);
-        FollowNumberedPegs(numbered);
+        const bool numberedPegs = settingsStore.GetNumberedPegs();
+        UpdateDisplay(Handle(), state, numberedPegs);
+        ShowNumberedPegs(numberedPegs);
     }
 }
 
@@ -125,9 +125,9 @@ bool MainWindow::OnTimer() {
     const std::int64_t now = CalendarNow();
     const TickResult tick = Tick(state, now, LocalTimeOfDay(now), settingsStore.GetTimeLimit());
     if (tick.changed) {
-        const bool numbered = settingsStore.GetNumberedPegs();
-        UpdateDisplay(Handle(), state, numbered);
-        FollowNumberedPegs(numbered);
+        const bool numberedPegs = settingsStore.GetNumberedPegs();
+        UpdateDisplay(Handle(), state, numberedPegs);
+        ShowNumberedPegs(numberedPegs);
     }
     // A result dialog already up has counted this game; ticks go on underneath it.
     if (state.ResultShowing() == 0 && tick.timeUp) {

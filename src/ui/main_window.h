@@ -60,11 +60,11 @@ private:
     void ToggleNumberedPegs();
     // The buttons' faces and the menu's check mark as the stored choice, just read, asks; another
     // running copy may have changed it.
-    void FollowNumberedPegs(bool numbered);
+    void ShowNumberedPegs(bool numberedPegs);
 
     std::array<CBitmapButton, COLOUR_COUNT> colourButtons; // button k enters ColourIndex k
     GameState state;
     UINT_PTR timerId = 0; // 0 when there is no timer
     std::array<bool, COLOUR_COUNT> colourKeyHeld{};
-    bool numberedFaces = false; // the look the buttons and the menu item show
+    bool numberedPegsShown = false; // the look the buttons and the menu item show
 };
