@@ -61,7 +61,7 @@ void DisplayPass(int passes) {
     std::vector<double> times[3];
     OnWindowThread([&] {
         const HWND window = mainWindow->Handle();
-        KillTimer(window, mainWindow->timerId); // only the bench draws
+        KillTimer(window, GameStateTestAccess::TimerIdOf(*mainWindow)); // only the bench draws
         GameState& state = GameStateTestAccess::StateOf(*mainWindow);
         GameStateTestAccess::Code(state) = {0, 1, 2, 3};
         // Never the code: every row complete, none won.

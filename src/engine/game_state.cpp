@@ -96,20 +96,17 @@ int GameState::ColourCount(int row) const {
     return count;
 }
 
+// Any complete row of four exact matches wins. Without one, every complete row has fewer, so
+// the last allowed cell filled is a loss.
 Outcome GameState::Evaluate(int guesses) const {
-    int lastExact = 0;
-    Outcome outcome{false, false};
     for (int row = 0; row < ROW_COUNT; ++row) {
-        if (IsRowComplete(row)) {
-            lastExact = ExactCount(row);
-            if (lastExact == PEG_COUNT)
-                outcome.won = true;
-        }
+        if (IsRowComplete(row) && ExactCount(row) == PEG_COUNT)
+            return Outcome::kWon;
     }
     const int lastCell = PlayableCells(guesses) - 1;
-    if (lastCell >= 0 && board[lastCell] != EMPTY_CELL && lastExact != PEG_COUNT)
-        outcome.lost = true;
-    return outcome;
+    if (lastCell >= 0 && board[lastCell] != EMPTY_CELL)
+        return Outcome::kLost;
+    return Outcome::kUndecided;
 }
 
 void GameState::RecordWin() {

@@ -8,13 +8,12 @@
 using ColourIndex = int;
 
 constexpr int COLOUR_COUNT = 6;
-constexpr int ROW_COUNT = 12, PEG_COUNT = 4, CELL_COUNT = 48;
+constexpr int ROW_COUNT = 12, PEG_COUNT = 4, CELL_COUNT = ROW_COUNT * PEG_COUNT;
 constexpr int EMPTY_CELL = -1;
 
-struct Outcome {
-    bool won;
-    bool lost;
-};
+// How the board stands: a complete row of four exact matches wins; the last allowed cell
+// filled without one loses.
+enum class Outcome { kUndecided, kWon, kLost };
 
 struct TimeOfDay;
 struct TickResult;
@@ -67,8 +66,8 @@ private:
 
 // The one way for tests and benchmarks to set up what no deal or play would give: a chosen
 // code or board, a moved start time, a scoreboard or clock text set by hand. Also reaches the
-// game of a window that keeps one privately, when that window names this its friend. The game
-// itself never uses it.
+// game and the clock's timer of a window that keeps them privately, when that window names
+// this its friend. The game itself never uses it.
 struct GameStateTestAccess {
     static std::array<ColourIndex, CELL_COUNT>& Board(GameState& state) { return state.board; }
     static std::array<ColourIndex, PEG_COUNT>& Code(GameState& state) { return state.code; }
@@ -78,4 +77,5 @@ struct GameStateTestAccess {
     static std::int64_t& GameStart(GameState& state) { return state.gameStart; }
 
     template <class Owner> static GameState& StateOf(Owner& owner) { return owner.state; }
+    template <class Owner> static auto TimerIdOf(const Owner& owner) { return owner.timerId; }
 };

@@ -5,25 +5,16 @@
 
 #include "dialog.h"
 #include "framework_resource.h"
-#include "win_app.h"
+#include "key_press.h"
 #include "win32_handles.h"
 
 namespace {
 
-constexpr LPARAM kAutoRepeatBit = 1 << 30;
-
-bool IsDown(int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; }
-
-bool IsHelpKeyPress(const MSG& message) {
-    return message.message == WM_KEYDOWN && message.wParam == VK_F1 &&
-           (message.lParam & kAutoRepeatBit) == 0 && !IsDown(VK_SHIFT) && !IsDown(VK_CONTROL) &&
-           !IsDown(VK_MENU);
-}
-
 class ModalLoopHook {
 public:
-    void Install() {
+    void Install(CDialog* (*mainWindow)()) {
         if (!hook) {
+            findMainWindow = mainWindow;
             hook.Reset(SetWindowsHookExA(WH_MSGFILTER, Filter, nullptr, GetCurrentThreadId()));
         }
     }
@@ -31,16 +22,16 @@ public:
 private:
     static LRESULT CALLBACK Filter(int code, WPARAM wParam, LPARAM lParam);
     WindowsHook hook;
+    CDialog* (*findMainWindow)() = nullptr;
 };
 
 ModalLoopHook modalLoopHook;
 
 LRESULT CALLBACK ModalLoopHook::Filter(int code, WPARAM wParam, LPARAM lParam) {
     const auto* message = reinterpret_cast<const MSG*>(lParam);
-    const CWinApp* app = CWinApp::Current();
-    CDialog* mainWindow = app != nullptr ? app->mainWindow : nullptr;
+    CDialog* mainWindow = modalLoopHook.findMainWindow();
     if (mainWindow != nullptr && mainWindow->Handle() != nullptr) {
-        if ((code == MSGF_DIALOGBOX || code == MSGF_MENU) && IsHelpKeyPress(*message)) {
+        if ((code == MSGF_DIALOGBOX || code == MSGF_MENU) && IsPlainKeyPress(*message, VK_F1)) {
             SendMessageA(mainWindow->Handle(), WM_COMMAND, ID_HELP_COMMAND, 0);
             return 1;
         }
@@ -53,4 +44,6 @@ LRESULT CALLBACK ModalLoopHook::Filter(int code, WPARAM wParam, LPARAM lParam) {
 
 } // namespace
 
-void WatchModalLoops() { modalLoopHook.Install(); }
+void WatchModalLoops(CDialog* (*mainWindow)()) {
+    modalLoopHook.Install(mainWindow);
+}

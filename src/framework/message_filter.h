@@ -4,5 +4,8 @@
 // (CDialog::PreTranslateMessage).
 #pragma once
 
-// Starts watching the calling thread's modal loops (once; later calls do nothing).
-void WatchModalLoops();
+class CDialog;
+
+// Starts watching the calling thread's modal loops (once; later calls do nothing). mainWindow
+// is asked at each message for the main window, or null while there is none.
+void WatchModalLoops(CDialog* (*mainWindow)());

@@ -38,7 +38,9 @@ CWinApp::~CWinApp() {
 
 CWinApp* CWinApp::Current() { return currentApp; }
 
-void CWinApp::StartUp() { WatchModalLoops(); }
+void CWinApp::StartUp() {
+    WatchModalLoops([] { return currentApp != nullptr ? currentApp->mainWindow : nullptr; });
+}
 
 std::string CWinApp::ModulePath() {
     std::array<char, MAX_PATH> path{};

@@ -3,13 +3,10 @@
 // dialog loop before the dialog manager, as F1 is, so the message table stays as it is.
 #include "main_window.h"
 
+#include "key_press.h"
 #include "resource.h"
 
 namespace {
-
-constexpr LPARAM kAutoRepeatBit = 1 << 30;
-
-bool IsDown(int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; }
 
 // The colour a key enters, or -1.
 int ColourOfKey(WPARAM key) {
@@ -22,12 +19,6 @@ int ColourOfKey(WPARAM key) {
     return -1;
 }
 
-bool IsNumberedPegsKey(const MSG& message) {
-    return message.message == WM_KEYDOWN && message.wParam == VK_F2 &&
-           (message.lParam & kAutoRepeatBit) == 0 && !IsDown(VK_SHIFT) && !IsDown(VK_CONTROL) &&
-           !IsDown(VK_MENU);
-}
-
 } // namespace
 
 bool MainWindow::PreTranslateMessage(const MSG& message) {
@@ -36,7 +27,7 @@ bool MainWindow::PreTranslateMessage(const MSG& message) {
     if (message.hwnd != Handle() && IsChild(Handle(), message.hwnd) == FALSE) {
         return false;
     }
-    if (IsNumberedPegsKey(message) ||
+    if (IsPlainKeyPress(message, VK_F2) ||
         (message.message == WM_SYSCOMMAND && (message.wParam & 0xFFF0) == IDM_NUMBERED_PEGS)) {
         ToggleNumberedPegs();
         return true;
@@ -52,11 +43,11 @@ bool MainWindow::OnColourKey(const MSG& message) {
     const HWND button = colourButtons[static_cast<std::size_t>(colour)].Handle();
     bool& held = colourKeyHeld[static_cast<std::size_t>(colour)];
     if (message.message == WM_KEYDOWN) {
-        if (IsDown(VK_CONTROL) || IsDown(VK_MENU)) {
+        if (IsKeyHeld(VK_CONTROL) || IsKeyHeld(VK_MENU)) {
             return false;
         }
         // The repeats of a held key are swallowed: one press, one peg.
-        if ((message.lParam & kAutoRepeatBit) == 0 && !held) {
+        if (!IsAutoRepeat(message) && !held) {
             held = true;
             SendMessageA(button, BM_SETSTATE, TRUE, 0);
         }

@@ -19,9 +19,9 @@ bool LoseDialog::OnInitDialog() {
 
 void LoseDialog::OnPaint() {
     Default();
-    const bool numbered = settingsStore.GetNumberedPegs();
+    const bool numberedPegs = settingsStore.GetNumberedPegs();
     for (int position = 0; position < PEG_COUNT; ++position) {
         DrawControlBitmap(Handle(), IDC_CODE_PEG_FIRST + position,
-                          PegBitmap(code[static_cast<std::size_t>(position)], numbered));
+                          PegBitmap(code[static_cast<std::size_t>(position)], numberedPegs));
     }
 }

@@ -85,7 +85,7 @@ bool MainWindow::OnInitDialog() {
         InvalidateRect(colourButtons[k].Handle(), nullptr, TRUE);
     }
     AddNumberedPegsItem();
-    FollowNumberedPegs(settingsStore.GetNumberedPegs());
+    ShowNumberedPegs(settingsStore.GetNumberedPegs());
     Deal();
     return true; // the focus goes to the first tab stop, Difficulty
 }
@@ -93,9 +93,9 @@ bool MainWindow::OnInitDialog() {
 void MainWindow::OnPaint() {
     Default(); // erases the background and ends the paint cycle
     if (!IsIconic(Handle())) {
-        const bool numbered = settingsStore.GetNumberedPegs();
-        UpdateDisplay(Handle(), state, numbered);
-        FollowNumberedPegs(numbered);
+        const bool numberedPegs = settingsStore.GetNumberedPegs();
+        UpdateDisplay(Handle(), state, numberedPegs);
+        ShowNumberedPegs(numberedPegs);
     }
 }
 
@@ -104,20 +104,8 @@ void MainWindow::OnColour(ColourIndex colour) {
         return;
     }
     const Outcome outcome = UpdateDisplay(Handle(), state);
-    if (outcome.won) {
-        state.RecordWin();
-        state.SetResultShowing(true);
-        WinDialog().DoModal();
-        state.SetResultShowing(false);
-    }
-    if (outcome.lost) {
-        state.SetResultShowing(true);
-        state.RecordLoss();
-        LoseDialog(state.Code()).DoModal();
-        state.SetResultShowing(false);
-    }
-    if (outcome.won || outcome.lost) {
-        DealAndRedraw();
+    if (outcome != Outcome::kUndecided) {
+        AnnounceResult(outcome);
     }
 }
 
@@ -137,16 +125,13 @@ bool MainWindow::OnTimer() {
     const std::int64_t now = CalendarNow();
     const TickResult tick = Tick(state, now, LocalTimeOfDay(now), settingsStore.GetTimeLimit());
     if (tick.changed) {
-        const bool numbered = settingsStore.GetNumberedPegs();
-        UpdateDisplay(Handle(), state, numbered);
-        FollowNumberedPegs(numbered);
+        const bool numberedPegs = settingsStore.GetNumberedPegs();
+        UpdateDisplay(Handle(), state, numberedPegs);
+        ShowNumberedPegs(numberedPegs);
     }
     // A result dialog already up has counted this game; ticks go on underneath it.
     if (state.ResultShowing() == 0 && tick.timeUp) {
-        state.RecordLoss();
-        state.SetResultShowing(true);
-        LoseDialog(state.Code()).DoModal();
-        DealAndRedraw(); // the deal clears resultShowing
+        AnnounceResult(Outcome::kLost);
     }
     return false; // on to default processing
 }
@@ -183,6 +168,22 @@ void MainWindow::OnOK() {
     PlaySoundEffect("last.wav");
     WinHelp(0, HELP_QUIT);
     CDialog::OnOK();
+}
+
+void MainWindow::AnnounceResult(Outcome outcome) {
+    if (outcome == Outcome::kWon) {
+        state.RecordWin();
+    } else {
+        state.RecordLoss();
+    }
+    // The game is counted: a tick while the dialog is up must not count it again.
+    state.SetResultShowing(true);
+    if (outcome == Outcome::kWon) {
+        WinDialog().DoModal();
+    } else {
+        LoseDialog(state.Code()).DoModal();
+    }
+    DealAndRedraw(); // the deal clears resultShowing
 }
 
 void MainWindow::Deal() {

@@ -17,9 +17,6 @@ public:
     // Stops the timer if the window still has one.
     ~MainWindow() override;
 
-    std::array<CBitmapButton, COLOUR_COUNT> colourButtons; // button k enters ColourIndex k
-    UINT_PTR timerId = 0; // 0 when there is no timer
-
     const GameState& State() const { return state; }
 
     // The keys 1 to 6 and F2, and the system menu's Numbered Pegs, before the dialog manager.
@@ -47,6 +44,9 @@ private:
     void OnDifficulty();
     void OnSettings();
 
+    // Every finished game, won, lost on guesses or lost on time: counted, its dialog shown,
+    // then a new deal.
+    void AnnounceResult(Outcome outcome);
     // A new code, the row labels for the current limit, and the whole window erased so that
     // the next paint draws the empty board.
     void DealAndRedraw();
@@ -60,9 +60,11 @@ private:
     void ToggleNumberedPegs();
     // The buttons' faces and the menu's check mark as the stored choice, just read, asks; another
     // running copy may have changed it.
-    void FollowNumberedPegs(bool numbered);
+    void ShowNumberedPegs(bool numberedPegs);
 
+    std::array<CBitmapButton, COLOUR_COUNT> colourButtons; // button k enters ColourIndex k
     GameState state;
+    UINT_PTR timerId = 0; // 0 when there is no timer
     std::array<bool, COLOUR_COUNT> colourKeyHeld{};
-    bool numberedFaces = false; // the look the buttons and the menu item show
+    bool numberedPegsShown = false; // the look the buttons and the menu item show
 };

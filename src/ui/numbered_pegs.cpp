@@ -18,24 +18,24 @@ void MainWindow::AddNumberedPegsItem() {
 }
 
 void MainWindow::ToggleNumberedPegs() {
-    const bool numbered = !settingsStore.GetNumberedPegs();
-    settingsStore.SetNumberedPegs(numbered);
-    FollowNumberedPegs(numbered);
+    const bool numberedPegs = !settingsStore.GetNumberedPegs();
+    settingsStore.SetNumberedPegs(numberedPegs);
+    ShowNumberedPegs(numberedPegs);
     // The pegs: erased and drawn again by the paint's display pass, now.
     InvalidateRect(Handle(), nullptr, TRUE);
     UpdateWindow(Handle());
 }
 
-void MainWindow::FollowNumberedPegs(bool numbered) {
+void MainWindow::ShowNumberedPegs(bool numberedPegs) {
     // The item starts unchecked and the buttons with the plain faces: only a change is shown.
-    if (numbered == numberedFaces) {
+    if (numberedPegs == numberedPegsShown) {
         return;
     }
-    numberedFaces = numbered;
+    numberedPegsShown = numberedPegs;
     CheckMenuItem(GetSystemMenu(Handle(), FALSE), IDM_NUMBERED_PEGS,
-                  MF_BYCOMMAND | (numbered ? MF_CHECKED : MF_UNCHECKED));
+                  MF_BYCOMMAND | (numberedPegs ? MF_CHECKED : MF_UNCHECKED));
     for (CBitmapButton& button : colourButtons) {
-        button.LoadFaces(numbered ? button.FaceName() + "N" : button.FaceName());
+        button.LoadFaces(numberedPegs ? button.FaceName() + "N" : button.FaceName());
         InvalidateRect(button.Handle(), nullptr, FALSE);
     }
 }

@@ -5,6 +5,6 @@
 #include "game_state.h"
 #include "resource.h"
 
-constexpr int PegBitmap(ColourIndex colour, bool numbered) {
-    return (numbered ? IDB_NUMBERED_PEG_FIRST : IDB_PEG_FIRST) + colour;
+constexpr int PegBitmap(ColourIndex colour, bool numberedPegs) {
+    return (numberedPegs ? IDB_NUMBERED_PEG_FIRST : IDB_PEG_FIRST) + colour;
 }

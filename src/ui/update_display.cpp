@@ -45,7 +45,7 @@ Outcome UpdateDisplay(HWND window, const GameState& state) {
     return UpdateDisplay(window, state, settingsStore.GetNumberedPegs());
 }
 
-Outcome UpdateDisplay(HWND window, const GameState& state, bool numbered) {
+Outcome UpdateDisplay(HWND window, const GameState& state, bool numberedPegs) {
     const int guesses = settingsStore.GetNumberOfGuesses();
 
     DrawControlBitmap(window, IDC_HEADER_EXACT, IDB_HEADER_EXACT);
@@ -54,7 +54,7 @@ Outcome UpdateDisplay(HWND window, const GameState& state, bool numbered) {
     for (int cell = 0; cell < guesses * PEG_COUNT; ++cell) {
         if (state.Board()[cell] != EMPTY_CELL) {
             DrawControlBitmap(window, IDC_PEG_FIRST + cell,
-                              PegBitmap(state.Board()[cell], numbered));
+                              PegBitmap(state.Board()[cell], numberedPegs));
         }
     }
 

@@ -11,7 +11,7 @@
 // changed or not; NumberOfGuesses is read afresh, and so is the numbered-pegs choice unless
 // the caller has just read it.
 Outcome UpdateDisplay(HWND window, const GameState& state);
-Outcome UpdateDisplay(HWND window, const GameState& state, bool numbered);
+Outcome UpdateDisplay(HWND window, const GameState& state, bool numberedPegs);
 
 // Shows row labels 1..guesses and hides the rest.
 void ShowRowLabels(HWND window, int guesses);

@@ -68,7 +68,7 @@ TEST_F(NumberedPegsTest, F2AndTheWindowMenuSwitchEveryPegAndButtonAndStoreTheCho
     EXPECT_TRUE(WaitUntil([&] { return ButtonsShow(game, "U"); }));
     EXPECT_EQ(StoredChoice(), "0");
 
-    HoldKey(VK_F2, 4); // one switch however long the key is held
+    HoldKey(VK_F2, 3); // one press, one switch: four switches would end where they began
     EXPECT_TRUE(WaitUntil([&] { return ButtonsShow(game, "NU"); }));
     EXPECT_EQ(StoredChoice(), "1");
 }

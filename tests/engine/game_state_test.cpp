@@ -107,36 +107,27 @@ TEST(OutcomeTest, GuessEqualToCodeWins) {
     GameState state = WithCode({2, 4, 1, 5});
     for (ColourIndex colour : {2, 4, 1, 5})
         ASSERT_TRUE(state.EnterPeg(colour, 12));
-    const Outcome outcome = state.Evaluate(12);
-    EXPECT_TRUE(outcome.won);
-    EXPECT_FALSE(outcome.lost);
+    EXPECT_EQ(state.Evaluate(12), Outcome::kWon);
 }
 
 TEST(OutcomeTest, OneGuessLosesAtTheFourthPeg) {
     GameState state = WithCode({0, 1, 2, 3});
     for (ColourIndex colour : {0, 1, 2}) {
         ASSERT_TRUE(state.EnterPeg(colour, 1));
-        const Outcome outcome = state.Evaluate(1);
-        EXPECT_FALSE(outcome.won);
-        EXPECT_FALSE(outcome.lost) << "lost before the row was complete";
+        EXPECT_EQ(state.Evaluate(1), Outcome::kUndecided) << "decided before the row was complete";
     }
     ASSERT_TRUE(state.EnterPeg(4, 1));
-    const Outcome outcome = state.Evaluate(1);
-    EXPECT_FALSE(outcome.won);
-    EXPECT_TRUE(outcome.lost);
+    EXPECT_EQ(state.Evaluate(1), Outcome::kLost);
 }
 
 TEST(OutcomeTest, WinningOnTheLastAllowedRowIsAWin) {
     GameState state = WithCode({5, 4, 3, 2});
     for (ColourIndex colour : {0, 0, 0, 0, 1, 1, 1, 1})
         ASSERT_TRUE(state.EnterPeg(colour, 3));
-    EXPECT_FALSE(state.Evaluate(3).won);
-    EXPECT_FALSE(state.Evaluate(3).lost);
+    EXPECT_EQ(state.Evaluate(3), Outcome::kUndecided);
     for (ColourIndex colour : {5, 4, 3, 2})
         ASSERT_TRUE(state.EnterPeg(colour, 3));
-    const Outcome outcome = state.Evaluate(3);
-    EXPECT_TRUE(outcome.won);
-    EXPECT_FALSE(outcome.lost);
+    EXPECT_EQ(state.Evaluate(3), Outcome::kWon);
 }
 
 TEST(OutcomeTest, PartialRowsCountForNothing) {
@@ -145,7 +136,7 @@ TEST(OutcomeTest, PartialRowsCountForNothing) {
     for (ColourIndex colour : {0, 1, 2})
         ASSERT_TRUE(state.EnterPeg(colour, 12));
     EXPECT_FALSE(state.IsRowComplete(0));
-    EXPECT_FALSE(state.Evaluate(12).won);
+    EXPECT_EQ(state.Evaluate(12), Outcome::kUndecided);
 
     // After a finished wrong row, an unfinished row does not change the last exact count:
     // with two guesses the last cell is still empty, so no loss either.
@@ -155,9 +146,7 @@ TEST(OutcomeTest, PartialRowsCountForNothing) {
         ASSERT_TRUE(state.EnterPeg(colour, 2));
     EXPECT_TRUE(state.IsRowComplete(0));
     EXPECT_FALSE(state.IsRowComplete(1));
-    const Outcome outcome = state.Evaluate(2);
-    EXPECT_FALSE(outcome.won);
-    EXPECT_FALSE(outcome.lost);
+    EXPECT_EQ(state.Evaluate(2), Outcome::kUndecided);
 }
 
 TEST(EntryTest, FillsStrictlyInOrderAndOnlyTheAllowedRows) {

@@ -165,13 +165,17 @@ void GameSession::PostKey(UINT virtualKey) const {
 }
 
 void GameSession::PostTick() const {
-    PostMessageA(window, WM_TIMER, 1, 0);
+    GameThread().Run([&] {
+        if (object != nullptr) {
+            PostMessageA(window, WM_TIMER, GameStateTestAccess::TimerIdOf(*object), 0);
+        }
+    });
 }
 
 void GameSession::StopClock() const {
     GameThread().Run([&] {
-        if (object != nullptr && object->timerId != 0) {
-            KillTimer(window, object->timerId);
+        if (object != nullptr) {
+            KillTimer(window, GameStateTestAccess::TimerIdOf(*object));
         }
     });
 }
