@@ -148,7 +148,8 @@ void PrintTo(const GdiObjects& objects, std::ostream* out) {
         "metafiles", "memory DCs", "extended pens", "enhanced metafile DCs", "enhanced metafiles",
         "colour spaces"};
     static_assert(std::size(kKindNames) == std::tuple_size_v<decltype(GdiObjects::byKind)>);
-    const char* separator = "";
+    *out << std::accumulate(objects.byKind.begin(), objects.byKind.end(), 0) << " GDI objects";
+    const char* separator = ": ";
     for (std::size_t kind = 1; kind < objects.byKind.size(); ++kind) {
         if (objects.byKind[kind] != 0) {
             *out << separator << objects.byKind[kind] << " " << kKindNames[kind];
