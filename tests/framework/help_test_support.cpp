@@ -12,13 +12,6 @@ namespace {
 constexpr char kRequesterClass[] = "HelpTestRequester";
 constexpr char kHelpCaption[] = "Zodedu Help";
 
-std::string ProgramFolder() {
-    std::array<char, MAX_PATH> path{};
-    GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    std::string folder(path.data());
-    return folder.substr(0, folder.find_last_of('\\') + 1);
-}
-
 BOOL CALLBACK CollectHelpWindow(HWND window, LPARAM found) {
     if (TextOf(window) == kHelpCaption) {
         reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
@@ -88,7 +81,7 @@ int CountThreadWindows() {
 
 bool RichEditLoaded() { return GetModuleHandleA("riched20.dll") != nullptr; }
 
-std::string InstalledDocument() { return ProgramFolder() + "zodedu.HLP"; }
+std::string InstalledDocument() { return BesideProgram("zodedu.HLP"); }
 
 void HelpTest::SetUp() {
     WNDCLASSEXA requesterClass{};

@@ -60,12 +60,9 @@ BOOL CALLBACK MatchControl(HWND control, LPARAM lParam) {
 } // namespace
 
 std::string BesideTest(const char* relative) {
-    std::array<char, MAX_PATH> module{};
-    GetModuleFileNameA(nullptr, module.data(), static_cast<DWORD>(module.size()));
-    std::string joined(module.data());
-    joined = joined.substr(0, joined.find_last_of('\\') + 1) + relative;
     std::array<char, MAX_PATH> full{};
-    GetFullPathNameA(joined.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    GetFullPathNameA(BesideProgram(relative).c_str(), static_cast<DWORD>(full.size()),
+                     full.data(), nullptr);
     return full.data();
 }
 

@@ -9,6 +9,13 @@ std::string WindowsFile(const std::string& name) {
     return std::string(folder.data()) + "\\" + name;
 }
 
+std::string BesideProgram(const std::string& name) {
+    std::array<char, MAX_PATH> path{};
+    GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    const std::string program(path.data());
+    return program.substr(0, program.find_last_of('\\') + 1) + name;
+}
+
 bool PathExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }

@@ -9,6 +9,8 @@
 
 // The path of a file in the Windows folder, such as the profile file the program names.
 std::string WindowsFile(const std::string& name);
+// The path of a file beside this test program: what the build copied there for it.
+std::string BesideProgram(const std::string& name);
 bool PathExists(const std::string& path);
 // The file's bytes, or nothing when it cannot be opened.
 std::optional<std::string> ReadWholeFile(const std::string& path);

@@ -2,22 +2,12 @@
 // captioned with the program's name.
 #include "game_process.h"
 
+#include "files.h"
 #include "wait.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-
-namespace {
-
-std::string TestProgramFolder() {
-    std::array<char, MAX_PATH> path{};
-    GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    std::string folder(path.data());
-    return folder.substr(0, folder.find_last_of('\\'));
-}
-
-} // namespace
 
 GameFolder::GameFolder(const std::string& exeName, const std::string& helpName)
     : exeName(exeName) {
@@ -27,7 +17,7 @@ GameFolder::GameFolder(const std::string& exeName, const std::string& helpName)
     path = std::string(temp.data()) + "zodedu-e2e-" + std::to_string(GetCurrentProcessId()) +
            "-" + std::to_string(++serial);
     CreateDirectoryA(path.c_str(), nullptr);
-    const std::string game = TestProgramFolder() + "\\game\\";
+    const std::string game = BesideProgram("game\\");
     Copy(game + "zodedu.exe", exeName);
     for (const char* wave : {"first.wav", "last.wav", "win.wav", "lose.wav"}) {
         Copy(game + wave, wave);

@@ -192,7 +192,11 @@ bool ClickCloseBox(HWND window) {
 
 void BringToFront(HWND window) {
     SetForegroundWindow(window);
-    WaitUntil([&] { return GetForegroundWindow() == window; }, 2000);
+    // Keys go to the focus, which a window just activated may not have placed yet.
+    WaitUntil([&] {
+        const HWND focus = InputStateOf(window).hwndFocus;
+        return GetForegroundWindow() == window && (focus == window || IsChild(window, focus));
+    }, 2000);
 }
 
 void PressDialogButton(HWND dialog, int id) {

@@ -24,7 +24,8 @@ void ClickWindow(HWND window);
 void DoubleClickWindow(HWND window);
 // A left click on the window's close box in its caption; false when it has none.
 bool ClickCloseBox(HWND window);
-// Makes the window the foreground one, so that keys reach it.
+// Makes the window the foreground one, with the focus on it or one of its controls, so that
+// keys reach it.
 void BringToFront(HWND window);
 
 // Not input but a message, as a dialog's keyboard interface sends it: a dialog's button pressed

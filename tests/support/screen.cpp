@@ -121,18 +121,18 @@ Pixels Filled(int width, int height, COLORREF colour) {
     return {width, height, std::vector<COLORREF>(static_cast<std::size_t>(width * height), colour)};
 }
 
+int GdiObjects::Total() const {
+    return reported != 0 ? reported : std::accumulate(byKind.begin(), byKind.end(), 0);
+}
+
 int CountGdiObjects() {
-    const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    if (reported != 0) {
-        return static_cast<int>(reported);
-    }
-    const GdiObjects objects = CountGdiObjectsByKind();
-    return std::accumulate(objects.byKind.begin(), objects.byKind.end(), 0);
+    return CountGdiObjectsByKind().Total();
 }
 
 GdiObjects CountGdiObjectsByKind() {
     // A handle with only its table index set names whatever lives in that slot.
     GdiObjects objects;
+    objects.reported = static_cast<int>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
     for (UINT_PTR slot = 1; slot < 0x10000; ++slot) {
         const DWORD kind = GetObjectType(reinterpret_cast<HGDIOBJ>(slot));
         if (kind != 0 && kind < objects.byKind.size()) {
@@ -148,7 +148,7 @@ void PrintTo(const GdiObjects& objects, std::ostream* out) {
         "metafiles", "memory DCs", "extended pens", "enhanced metafile DCs", "enhanced metafiles",
         "colour spaces"};
     static_assert(std::size(kKindNames) == std::tuple_size_v<decltype(GdiObjects::byKind)>);
-    *out << std::accumulate(objects.byKind.begin(), objects.byKind.end(), 0) << " GDI objects";
+    *out << objects.Total() << " GDI objects";
     const char* separator = ": ";
     for (std::size_t kind = 1; kind < objects.byKind.size(); ++kind) {
         if (objects.byKind[kind] != 0) {

@@ -36,19 +36,19 @@ Pixels BitmapPixels(LPCSTR resource);
 // A rectangle of one colour.
 Pixels Filled(int width, int height, COLORREF colour);
 
-// Live GDI objects of this process: GetGuiResources where it works; where it does not
-// (Wine), the handle table is probed slot by slot.
-int CountGdiObjects();
-
-// The live GDI objects by kind, indexed by GetObjectType's answer (OBJ_PEN, OBJ_BRUSH, ...),
-// from the same probe: what a leak test names as left behind. Where handles are not table
-// slots (Windows), every count is zero.
+// The live GDI objects of this process, in one reading: by kind, indexed by GetObjectType's
+// answer (OBJ_PEN, OBJ_BRUSH, ...), where the handle table can be probed slot by slot (Wine;
+// on Windows every count is zero), and the total the system reports where it reports one
+// (Windows; under Wine, zero). The kinds are what a leak test names as left behind.
 struct GdiObjects {
     std::array<int, OBJ_COLORSPACE + 1> byKind{};
+    int reported = 0;
 
+    int Total() const;
     bool operator==(const GdiObjects&) const = default;
 };
 GdiObjects CountGdiObjectsByKind();
+int CountGdiObjects();
 void PrintTo(const GdiObjects& objects, std::ostream* out);
 
 // Whether nothing of the window or of its controls waits to be painted: only then is what the

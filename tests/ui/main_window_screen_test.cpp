@@ -5,6 +5,7 @@
 #include "resource.h"
 #include "screen.h"
 #include "settings_store.h"
+#include "object_counts.h"
 #include "ui_test_support.h"
 #include "wait.h"
 
@@ -170,13 +171,7 @@ TEST_F(MainWindowScreenTest, TicksAndPaintsLeaveNoGdiObjectBehind) {
         game.Repaint();
     };
     tickAndPaint(5); // the first passes may leave the system's own caches filled
-    // Wine may still fill a cache of its own once; a leak grows in every round instead.
-    int before = 0;
-    int after = -1;
-    for (int round = 0; round < 3 && after != before; ++round) {
-        before = CountGdiObjects();
-        tickAndPaint(60);
-        after = CountGdiObjects();
-    }
-    EXPECT_EQ(after, before);
+    const GdiObjects before = SettledObjectCounts(GameThread()).gdi;
+    tickAndPaint(60);
+    EXPECT_EQ(SettledObjectCounts(GameThread()).gdi, before);
 }

@@ -2,7 +2,14 @@
 // lookup takes whatever object lives in the slot, as the GDI count does for GDI handles.
 #include "object_counts.h"
 
+#include "wait.h"
+
+#include <gtest/gtest.h>
+
 #include <windows.h>
+
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -57,4 +64,25 @@ void PrintTo(const UserObjects& objects, std::ostream* out) {
     if (objects.reported != 0) {
         *out << ", " << objects.reported << " reported by the system";
     }
+}
+
+ObjectCounts SettledObjectCounts(const WindowThread& thread) {
+    std::optional<ObjectCounts> last, reading;
+    const auto readAtRest = [&] {
+        if (HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0) {
+            reading.emplace(CountGdiObjectsByKind(), CountUserObjects());
+        }
+    };
+    const auto settled = [&] {
+        last = std::exchange(reading, std::nullopt);
+        return thread.Run(readAtRest, 30000) && reading && reading == last;
+    };
+    EXPECT_TRUE(WaitUntil(settled, 60000)) << "the window thread never came to rest";
+    return reading.value_or(ObjectCounts{});
+}
+
+void PrintTo(const ObjectCounts& counts, std::ostream* out) {
+    PrintTo(counts.gdi, out);
+    *out << "; ";
+    PrintTo(counts.user, out);
 }

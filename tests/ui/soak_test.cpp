@@ -2,6 +2,7 @@
 // won, abandoned, lost on time and lost on guesses between them: the process's GDI and USER
 // objects end where they started. ZODEDU_SOAK_PASSES and ZODEDU_SOAK_TICKS size the run
 // (5,000 passes, 1,000 of them from ticks, unless set); the hand-run soak sets larger sizes.
+#include "device_context.h"
 #include "object_counts.h"
 #include "program_texts.h"
 #include "resource.h"
@@ -9,13 +10,12 @@
 #include "settings_store.h"
 #include "ui_test_support.h"
 #include "wait.h"
+#include "win32_handles.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <optional>
-#include <utility>
 
 namespace {
 
@@ -94,7 +94,7 @@ protected:
         if (totalPasses >= 20000 && done / 10000 != lastReported) {
             lastReported = done / 10000;
             std::printf("soak: %d of %d passes, %s\n", done, totalPasses,
-                        testing::PrintToString(Settled()).c_str());
+                        testing::PrintToString(SettledObjectCounts(GameThread())).c_str());
             std::fflush(stdout);
         }
     }
@@ -177,11 +177,8 @@ protected:
             ScreenToClient(game.Window(), &corner);
             const RECT area{corner.x, corner.y, corner.x + picture.width,
                             corner.y + picture.height};
-            const HDC dc = GetDC(game.Window());
-            const HBRUSH marker = CreateSolidBrush(kMarker);
-            FillRect(dc, &area, marker);
-            DeleteObject(marker);
-            ReleaseDC(game.Window(), dc);
+            FillRect(WindowDC(game.Window()).Get(), &area,
+                     GdiObject<HBRUSH>(CreateSolidBrush(kMarker)).Get());
         });
         pass();
         // The pass draws outside the paint cycle; the screen may show it a moment later.
@@ -190,25 +187,6 @@ protected:
                 CaptureScreen({anchor.left, anchor.top}, picture.width, picture.height);
             return std::count(shown.data.begin(), shown.data.end(), kMarker) == 0;
         }, 1000);
-    }
-
-    // The process's GDI and USER objects, read on the window thread with nothing queued for it
-    // (no paint, message, input or timer) while the test thread waits, until two readings agree:
-    // no handler is half done, so nothing the system makes for one (an update region) counts.
-    using Objects = std::pair<GdiObjects, UserObjects>;
-    static Objects Settled() {
-        std::optional<Objects> last, reading;
-        const auto readWhenIdle = [&] {
-            if (HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0) {
-                reading.emplace(CountGdiObjectsByKind(), CountUserObjects());
-            }
-        };
-        const auto settled = [&] {
-            last = std::exchange(reading, std::nullopt);
-            return GameThread().Run(readWhenIdle, 30000) && reading && reading == last;
-        };
-        EXPECT_TRUE(WaitUntil(settled, 60000)) << "the window thread never came to rest";
-        return reading.value_or(Objects{});
     }
 
     int paintsLeft = 0;
@@ -244,13 +222,13 @@ TEST_F(SoakTest, DisplayPassesAndTicksLeaveNoGdiOrUserObjectBehind) {
     ticksLeft = ticks;
     cycle = gamesWon = gamesLost = 0;
     const GameState start = game.State();
-    const Objects before = Settled();
+    const ObjectCounts before = SettledObjectCounts(GameThread());
 
     while (!Done()) {
         PlayCycle(game);
         ASSERT_FALSE(HasFatalFailure()) << "in cycle " << cycle;
     }
-    EXPECT_EQ(Settled(), before);
+    EXPECT_EQ(SettledObjectCounts(GameThread()), before);
 
     // The games the cycles meant to play were played.
     const GameState end = game.State();
