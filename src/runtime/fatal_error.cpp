@@ -43,15 +43,8 @@ void FatalError(const char* what) {
     ExitProcess(kAbortStatus);
 }
 
-extern "C" void __cxa_pure_virtual() {
-    FatalError("a pure virtual function was called");
-}
-
 namespace std {
 void __throw_bad_alloc() {
-    FatalError("out of memory");
-}
-void __throw_bad_array_new_length() {
     FatalError("out of memory");
 }
 void __throw_length_error(const char* what) {
