@@ -1,30 +1,26 @@
 // A program on the game's runtime alone. It writes down, in runtime_probe.log in its working
 // folder, when its global objects are built and destroyed and what WinMain was handed; asked
 // to, it fails as the standard library does when memory or a precondition runs out.
+#include "win32_handles.h"
+
 #include <windows.h>
 
 #include <string>
 
 namespace {
 
-void Note(const char* line) {
-    const HANDLE log = CreateFileA("runtime_probe.log", GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
-                                   FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (log == INVALID_HANDLE_VALUE) {
-        return;
-    }
-    SetFilePointer(log, 0, nullptr, FILE_END);
+void Note(const std::string& line) {
+    const KernelHandle log(CreateFileA("runtime_probe.log", GENERIC_WRITE, 0, nullptr,
+                                       OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const std::string text = line + "\n";
     DWORD written = 0;
-    WriteFile(log, line, lstrlenA(line), &written, nullptr);
-    WriteFile(log, "\n", 1, &written, nullptr);
-    CloseHandle(log);
+    SetFilePointer(log.Get(), 0, nullptr, FILE_END);
+    WriteFile(log.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
 }
 
 struct Witness {
-    explicit Witness(std::string name) : name(std::move(name)) {
-        Note(("built " + this->name).c_str());
-    }
-    ~Witness() { Note(("destroyed " + name).c_str()); }
+    explicit Witness(std::string name) : name(std::move(name)) { Note("built " + this->name); }
+    ~Witness() { Note("destroyed " + name); }
     std::string name;
 };
 
