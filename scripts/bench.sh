@@ -151,12 +151,12 @@ END {
         f = order[i]
         if (!(f in game)) { printf "%-14s no figure: see the output above\n", label[i]; failed++; continue }
         g = game[f]; b = floor[f]; r = b > 0 ? g / b : 0
-        if (f == "startup") row("start-up", sprintf("%.1f", g), sprintf("%.1f", b), "ms", r, "<= 1.15x template floor", r <= 1.15)
+        if (f == "startup") row("start-up", sprintf("%.1f", g), sprintf("%.1f", b), "ms", r, "<= 1.10x template floor", r <= 1.10)
         if (f == "display_pass") row("display pass", sprintf("%.2f", g), sprintf("%.2f", b), "ms", r, "<= 1.10x floor", r <= 1.10)
         if (f == "click_to_peg") row("click to peg", sprintf("%.2f", g), sprintf("%.2f", b), "ms", r, "median < 16 ms", g < 16)
         if (f == "idle_cpu") row("idle CPU", sprintf("%.2f", g), sprintf("%.2f", b), "%", r, "<= 1.10x floor", r <= 1.10)
-        if (f == "memory") row("memory", sprintf("%.1f", g), sprintf("%.1f", b), "MB", r, "<= floor + 2 MB", g <= b + 2)
-        if (f == "size") row("size", sprintf("%.1f", g), sprintf("%.1f", b), "KB", r, "<= 300 KB, system DLLs", g <= 300 && foreign == "")
+        if (f == "memory") row("memory", sprintf("%.1f", g), sprintf("%.1f", b), "MB", r, "<= floor + 1 MB", g <= b + 1)
+        if (f == "size") row("size", sprintf("%.1f", g), sprintf("%.1f", b), "KB", r, "<= 187 KB, system DLLs", g <= 187 && foreign == "")
     }
     print ""
     f = "startup_cpu"
