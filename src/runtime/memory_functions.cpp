@@ -1,4 +1,4 @@
-// Stands in for the C library's memory functions, which the compiler calls for copies, fills
+// Stands in for the C library's memory functions, which the compiler calls for copies, fills,
 // comparisons and searches of its own making and the standard headers'. Built so that the compiler
 // cannot turn these loops back into calls to themselves.
 #include <cstddef>
