@@ -9,8 +9,8 @@
 void PumpMessages();
 // Pumps and polls until the condition holds or the time runs out; true when it held.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
-// Pumps for a while when there is nothing to wait for, only something that must not happen.
-void Settle(DWORD ms = 150);
+// Pumps for the given time: only for a pause a person asked for, to look at the screen.
+void Settle(DWORD ms);
 // The visible dialog with this caption, once it is up, active and has the keyboard focus
 // somewhere inside it (so that keys reach it); null when that does not happen in time.
 HWND WaitForDialog(const char* caption, DWORD timeoutMs = 5000);

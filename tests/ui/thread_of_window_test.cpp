@@ -3,6 +3,7 @@
 // does not take in time is not run at all.
 #include "thread_of_window.h"
 #include "wait.h"
+#include "win32_handles.h"
 #include "window_thread.h"
 
 #include <gtest/gtest.h>
@@ -31,15 +32,19 @@ TEST(ThreadOfWindowTest, WorkRunsOnTheOwnersThreadWhenItIsOneOfThisProgramsAndHe
         << "the desktop belongs to another process";
     EXPECT_EQ(ranOn, GetCurrentThreadId());
 
-    // Busy past the time: the work is not run, then or later.
+    // Busy past the time: the work is not run, then or later. The owner waits without taking
+    // sent messages until the caller has given up.
     std::atomic<bool> busy{false};
+    const KernelHandle givenUp(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    ASSERT_TRUE(givenUp);
     owner.Post([&] {
         busy = true;
-        Sleep(1000);
+        WaitForSingleObject(givenUp.Get(), 10000);
     });
     ASSERT_TRUE(WaitUntil([&] { return busy.load(); }));
     bool ran = false;
     EXPECT_FALSE(RunOnThreadOf(window, [&] { ran = true; }, 100));
+    SetEvent(givenUp.Get());
     ASSERT_TRUE(owner.Flush()); // the late message is handled by now, without the work
     EXPECT_FALSE(ran);
 
