@@ -103,7 +103,8 @@ TEST_P(RegistryWindowsTest, TheGameStartsPlaysARowAndKeepsItsSettingsInTheRegist
     GameFolder folder("zodedu.exe", "zodedu.HLP");
     GameProcess game(folder.ExePath());
     ASSERT_NE(game.Main(), nullptr);
-    for (int colour = 0; colour < 4; ++colour) {
+    // A colour twice: against a code of four different colours the row cannot win.
+    for (const ColourIndex colour : {0, 1, 2, 2}) {
         PostMessageA(game.Item(IDC_COLOUR_BUTTON_FIRST + colour), BM_CLICK, 0, 0);
     }
     const auto showsCount = [&](int anchor) {

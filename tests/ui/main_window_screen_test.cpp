@@ -159,7 +159,7 @@ TEST_F(MainWindowScreenTest, TicksAndPaintsLeaveNoGdiObjectBehind) {
     GameSession game;
     ASSERT_TRUE(game.Started());
     game.StopClock();
-    EnterRow(game, {5, 4, 3, 2});
+    EnterRow(game, {5, 4, 3, 3}); // a colour twice: no win against the dealt code
     const auto tickAndPaint = [&](int times) {
         for (int i = 0; i < times; ++i) {
             // An emptied text makes every tick a change, so each one runs the display pass.
