@@ -1,6 +1,6 @@
-// Faults met by the real zodedu.exe, driven from this program by real input: sounds switched
-// on with the wave files missing, or with no sound device at all (the test prefix has none);
-// and two copies of the program changing the shared settings in turn.
+// Faults met by the real zodedu.exe: sounds switched on with the wave files missing, or with no
+// sound device at all (the test prefix has none), played by real input; and two copies of the
+// program changing the shared settings in turn.
 #include "game_process.h"
 #include "input.h"
 #include "program_texts.h"
@@ -32,8 +32,8 @@ int LabelsShown(const GameProcess& game) {
     return shown;
 }
 
-// The two copies' windows overlap: the one to be clicked is raised first, until a point in
-// its middle is really its own on the screen.
+// The two copies' windows overlap: the one to be clicked or read from the screen is raised first,
+// until a point in its middle is really its own on the screen.
 bool Raise(HWND window) {
     SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     BringToFront(window);
@@ -41,16 +41,6 @@ bool Raise(HWND window) {
     GetWindowRect(window, &rect);
     const POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     return WaitUntil([&] { return GetAncestor(WindowFromPoint(middle), GA_ROOT) == window; });
-}
-
-// The button is pressed by message: where two windows overlap, a click can land on the other.
-HWND OpenDialog(const GameProcess& game, int buttonId, const char* caption) {
-    PostMessageA(game.Item(buttonId), BM_CLICK, 0, 0);
-    const HWND dialog = game.WaitForWindow("#32770", caption);
-    if (dialog != nullptr) {
-        BringToFront(dialog);
-    }
-    return dialog;
 }
 
 // The selected item's text of a drop-down list in another process, asked of the list itself.
@@ -64,14 +54,6 @@ std::string Selected(HWND dialog, int listId) {
 
 bool Checked(HWND dialog, int boxId) {
     return SendDlgItemMessageA(dialog, boxId, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-// With the keyboard focus on a drop-down list: its first item, then `index` items down.
-void SelectWithKeys(int index) {
-    PressKey(VK_HOME);
-    for (int i = 0; i < index; ++i) {
-        PressKey(VK_DOWN);
-    }
 }
 
 // Closes a dialog with a key and waits for it to go.
@@ -126,88 +108,86 @@ INSTANTIATE_TEST_SUITE_P(Sounds, SoundFaultTest, testing::Values(true, false),
                              return std::string(info.param ? "NoSoundDevice" : "NoWaveFiles");
                          });
 
-// Opens the copy's Settings, finds the box showing `shown`, toggles it and stores that.
-void ToggleSounds(const GameProcess& game, bool shown) {
-    const HWND dialog = OpenDialog(game, IDC_SETTINGS, Caption(IDD_SETTINGS));
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(Checked(dialog, IDC_SOUND_EFFECTS), shown);
-    PressKey(VK_SPACE);
-    EXPECT_TRUE(CloseWith(dialog, VK_RETURN));
+// A drop-down list's or a box's new state, as the player would leave it before pressing OK.
+void Choose(HWND dialog, int listId, int index) {
+    SendDlgItemMessageA(dialog, listId, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void SetChecked(HWND dialog, int boxId, bool checked) {
+    SendDlgItemMessageA(dialog, boxId, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+// Shows that the copy's Settings has the sounds `shown`, and stores them switched.
+void SwitchSounds(const GameProcess& game, bool shown) {
+    ConfirmDialog(game, IDC_SETTINGS, [&](HWND dialog) {
+        EXPECT_EQ(Checked(dialog, IDC_SOUND_EFFECTS), shown);
+        SetChecked(dialog, IDC_SOUND_EFFECTS, !shown);
+    });
     EXPECT_EQ(StoredSetting("Sound Effects"), shown ? "0" : "1");
 }
 
+// The two windows overlap and take the foreground from each other, so the copies are driven by
+// messages to their controls: what this checks is what each copy stores and reads, not input.
 TEST_F(ProcessFaultTest, TwoCopiesChangingTheSettingsInTurnEachSeeTheOthersLatest) {
     const GameFolder folder("zodedu.exe", "zodedu.HLP");
     const GameProcess first(folder.ExePath());
     const GameProcess second(folder.ExePath());
     ASSERT_NE(first.Main(), nullptr);
     ASSERT_NE(second.Main(), nullptr);
+    const auto deal = [](const GameProcess& game) {
+        PostMessageA(game.Item(IDC_NEW_GAME), BM_CLICK, 0, 0);
+    };
 
     // The first copy lowers the guesses to 5 and deals; the second deals with them next time.
-    HWND dialog = OpenDialog(first, IDC_DIFFICULTY, Caption(IDD_DIFFICULTY));
-    ASSERT_NE(dialog, nullptr);
-    SelectWithKeys(4);
-    EXPECT_TRUE(CloseWith(dialog, VK_RETURN));
+    ConfirmDialog(first, IDC_DIFFICULTY, [](HWND dialog) { Choose(dialog, IDC_GUESSES, 4); });
     EXPECT_EQ(StoredSetting("NumberOfGuesses"), "5");
     EXPECT_TRUE(WaitUntil([&] { return LabelsShown(first) == 5; }));
     EXPECT_EQ(LabelsShown(second), 12) << "the game in play keeps its rows";
-    ASSERT_TRUE(Raise(second.Main()));
-    PressKey(VK_ESCAPE);
+    deal(second);
     EXPECT_TRUE(WaitUntil([&] { return LabelsShown(second) == 5; }));
 
     // The second copy shows that, and answers with 9 guesses, 3 minutes and duplicates.
-    dialog = OpenDialog(second, IDC_DIFFICULTY, Caption(IDD_DIFFICULTY));
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(Selected(dialog, IDC_GUESSES), "5");
-    EXPECT_EQ(Selected(dialog, IDC_TIME_LIMIT), "15");
-    SelectWithKeys(8);
-    PressKey(VK_TAB);
-    SelectWithKeys(2);
-    PressKey(VK_TAB);
-    PressKey(VK_SPACE);
-    EXPECT_TRUE(CloseWith(dialog, VK_RETURN));
+    ConfirmDialog(second, IDC_DIFFICULTY, [](HWND dialog) {
+        EXPECT_EQ(Selected(dialog, IDC_GUESSES), "5");
+        EXPECT_EQ(Selected(dialog, IDC_TIME_LIMIT), "15");
+        Choose(dialog, IDC_GUESSES, 8);
+        Choose(dialog, IDC_TIME_LIMIT, 2);
+        SetChecked(dialog, IDC_DUPLICATES, true);
+    });
     EXPECT_EQ(StoredSetting("NumberOfGuesses"), "9");
     EXPECT_EQ(StoredSetting("TimeLimit"), "3");
     EXPECT_EQ(StoredSetting("Duplicates"), "1");
     EXPECT_TRUE(WaitUntil([&] { return LabelsShown(second) == 9; }));
 
     // The first copy sees all three, takes the duplicates back, and its next game has 9 rows.
-    dialog = OpenDialog(first, IDC_DIFFICULTY, Caption(IDD_DIFFICULTY));
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(Selected(dialog, IDC_GUESSES), "9");
-    EXPECT_EQ(Selected(dialog, IDC_TIME_LIMIT), "3");
-    EXPECT_TRUE(Checked(dialog, IDC_DUPLICATES));
-    PressKey(VK_TAB);
-    PressKey(VK_TAB);
-    PressKey(VK_SPACE);
-    EXPECT_TRUE(CloseWith(dialog, VK_RETURN));
+    ConfirmDialog(first, IDC_DIFFICULTY, [](HWND dialog) {
+        EXPECT_EQ(Selected(dialog, IDC_GUESSES), "9");
+        EXPECT_EQ(Selected(dialog, IDC_TIME_LIMIT), "3");
+        EXPECT_TRUE(Checked(dialog, IDC_DUPLICATES));
+        SetChecked(dialog, IDC_DUPLICATES, false);
+    });
     EXPECT_EQ(StoredSetting("Duplicates"), "0");
     EXPECT_TRUE(WaitUntil([&] { return LabelsShown(first) == 9; }));
 
     // Sounds: on in one copy, seen and turned off in the other, seen off in the first.
-    ASSERT_NO_FATAL_FAILURE(ToggleSounds(first, false));
-    ASSERT_NO_FATAL_FAILURE(ToggleSounds(second, true));
-    dialog = OpenDialog(first, IDC_SETTINGS, Caption(IDD_SETTINGS));
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_FALSE(Checked(dialog, IDC_SOUND_EFFECTS));
-    EXPECT_TRUE(CloseWith(dialog, VK_ESCAPE));
+    ASSERT_NO_FATAL_FAILURE(SwitchSounds(first, false));
+    ASSERT_NO_FATAL_FAILURE(SwitchSounds(second, true));
+    ConfirmDialog(first, IDC_SETTINGS,
+                  [](HWND dialog) { EXPECT_FALSE(Checked(dialog, IDC_SOUND_EFFECTS)); });
 
     // Three rows played in the first copy, then the second lowers the guesses to 2: the
     // first copy's next click finds no free cell until it deals again.
-    ASSERT_TRUE(Raise(first.Main()));
     for (int peg = 0; peg < 12; ++peg) {
-        ClickWindow(first.Item(IDC_COLOUR_BUTTON_FIRST + peg / 4)); // one colour a row: no win
+        // One colour a row: no win.
+        PostMessageA(first.Item(IDC_COLOUR_BUTTON_FIRST + peg / 4), BM_CLICK, 0, 0);
     }
     EXPECT_TRUE(WaitUntil([&] {
         return ShowsBitmap(first.Item(IDC_PEG_FIRST + 11), MAKEINTRESOURCEA(IDB_PEG_FIRST + 2));
     }));
-    dialog = OpenDialog(second, IDC_DIFFICULTY, Caption(IDD_DIFFICULTY));
-    ASSERT_NE(dialog, nullptr);
-    SelectWithKeys(1);
-    EXPECT_TRUE(CloseWith(dialog, VK_RETURN));
+    ConfirmDialog(second, IDC_DIFFICULTY, [](HWND dialog) { Choose(dialog, IDC_GUESSES, 1); });
     EXPECT_EQ(StoredSetting("NumberOfGuesses"), "2");
     ASSERT_TRUE(Raise(first.Main()));
-    ClickWindow(first.Item(IDC_COLOUR_BUTTON_FIRST + 5));
+    PostMessageA(first.Item(IDC_COLOUR_BUTTON_FIRST + 5), BM_CLICK, 0, 0);
     // A tick's display pass draws every peg there is: none after it, none at all.
     RECT seconds{};
     GetWindowRect(first.Item(IDC_CLOCK_LAST), &seconds);
@@ -216,7 +196,7 @@ TEST_F(ProcessFaultTest, TwoCopiesChangingTheSettingsInTurnEachSeeTheOthersLates
     ASSERT_TRUE(WaitUntil([&] { return clock() != shown; }, 3000)) << "no tick came";
     EXPECT_FALSE(ShowsPicture(first.Item(IDC_PEG_FIRST + 12)));
     EXPECT_EQ(first.WaitForWindow("#32770", nullptr, 500), nullptr) << "no result either";
-    PressKey(VK_ESCAPE);
+    deal(first);
     EXPECT_TRUE(WaitUntil([&] { return LabelsShown(first) == 2; }));
 
     EXPECT_TRUE(ExitsWithZero(first));

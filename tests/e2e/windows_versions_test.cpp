@@ -4,7 +4,6 @@
 #include "files.h"
 #include "game_process.h"
 #include "game_state.h"
-#include "input.h"
 #include "resource.h"
 #include "screen.h"
 #include "stored_settings.h"
@@ -13,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <functional>
 
 namespace {
 
@@ -44,19 +42,6 @@ protected:
     static void ForgetProfile() {
         WritePrivateProfileStringA(nullptr, nullptr, nullptr, kProfile); // flush Wine's cache
         DeleteFileA(WindowsFile(kProfile).c_str());
-    }
-
-    // Opens a dialog of the main window by its button and presses its OK.
-    static void ConfirmDialog(const GameProcess& game, int button,
-                              const std::function<void(HWND)>& before = {}) {
-        PostMessageA(game.Item(button), BM_CLICK, 0, 0);
-        const HWND dialog = game.WaitForWindow("#32770", nullptr);
-        ASSERT_NE(dialog, nullptr);
-        if (before) {
-            before(dialog);
-        }
-        PressDialogButton(dialog, IDOK);
-        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
     }
 };
 

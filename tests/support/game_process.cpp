@@ -3,6 +3,7 @@
 #include "game_process.h"
 
 #include "files.h"
+#include "input.h"
 #include "wait.h"
 
 #include <gtest/gtest.h>
@@ -46,4 +47,15 @@ GameProcess::GameProcess(const std::string& exePath) : program(Quoted(exePath)) 
         return;
     }
     mainWindow = program.WaitForWindow("#32770", "Zodedu", 10000);
+}
+
+void ConfirmDialog(const GameProcess& game, int button, const std::function<void(HWND)>& before) {
+    PostMessageA(game.Item(button), BM_CLICK, 0, 0);
+    const HWND dialog = game.WaitForWindow("#32770", nullptr);
+    ASSERT_NE(dialog, nullptr);
+    if (before) {
+        before(dialog);
+    }
+    PressDialogButton(dialog, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
 }

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,12 @@ private:
     ProgramProcess program;
     HWND mainWindow = nullptr;
 };
+
+// Opens a dialog of the game's main window by a message to its button, hands it to `before`
+// (which sets its controls by message too), and presses its OK: no key or click goes astray
+// where another window takes the foreground.
+void ConfirmDialog(const GameProcess& game, int button,
+                   const std::function<void(HWND)>& before = {});
 
 // The real game for each test, started as zodedu.exe with its help file from a folder of its
 // own, with no settings stored before it starts.

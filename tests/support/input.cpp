@@ -7,6 +7,7 @@
 #include "wait.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <initializer_list>
 #include <mutex>
 
@@ -106,13 +107,35 @@ void MovePointer(POINT point) {
     }
 }
 
+// Notes a press about to be sent at the point. True when the system takes it as the second of
+// a double-click: soon enough and near enough after a first press; the press after that starts
+// anew.
+bool NotePress(POINT point) {
+    static DWORD firstTime = 0;
+    static POINT firstPoint{};
+    static bool firstPressed = false;
+    const DWORD now = GetTickCount();
+    const bool second = firstPressed && now - firstTime <= GetDoubleClickTime() &&
+                        std::abs(point.x - firstPoint.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+                        std::abs(point.y - firstPoint.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+    firstTime = now;
+    firstPoint = point;
+    firstPressed = !second;
+    return second;
+}
+
 // A press at the point, then its release once the window that takes the press holds the mouse
 // (a button, a check box, a close box all capture it while pressed). Every event carries the
-// point: should a late report have moved the pointer, the event brings it back first.
+// point: should a late report have moved the pointer, the event brings it back first. The second
+// press of a double-click may be taken without holding the mouse (an owner-drawn button only
+// reports it), so there is nothing to wait for.
 void PressAndRelease(POINT point, HWND capturer) {
     MovePointer(point);
+    const bool secondOfDoubleClick = NotePress(point);
     SendMouse(point, {MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN});
-    WaitUntil([&] { return InputStateOf(capturer).hwndCapture == capturer; }, 3000);
+    if (!secondOfDoubleClick) {
+        WaitUntil([&] { return InputStateOf(capturer).hwndCapture == capturer; }, 3000);
+    }
     SendMouse(point, {MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP});
     // The release lets go of the mouse: for another program's window, the sign it was taken.
     WaitUntil([&] { return InputStateOf(capturer).hwndCapture != capturer; }, 3000);
@@ -151,6 +174,7 @@ void KeyUp(WORD key) {
 
 void ClickAt(POINT point) {
     MovePointer(point); // and every event carries the point, as in PressAndRelease
+    NotePress(point);
     SendMouse(point,
               {MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP});
     AwaitInputTaken(WindowFromPoint(point));
@@ -163,6 +187,8 @@ void ClickWindow(HWND window) {
 void DoubleClickWindow(HWND window) {
     const POINT middle = Middle(window);
     MovePointer(middle);
+    NotePress(middle);
+    NotePress(middle);
     SendMouse(middle,
               {MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP,
                MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP});
