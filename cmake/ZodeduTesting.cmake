@@ -53,10 +53,10 @@ function(zodedu_add_test name)
     endif()
   endif()
   set(properties TIMEOUT ${arg_TIMEOUT} LABELS ${arg_KIND})
-  if(arg_DESKTOP)
-    list(APPEND properties RESOURCE_LOCK "desktop;settings")
-  elseif(arg_SETTINGS)
-    list(APPEND properties RESOURCE_LOCK settings)
+  # One lock for both: a program with the desktop has the settings alone too, and the
+  # discovery passes each property one value only.
+  if(arg_DESKTOP OR arg_SETTINGS)
+    list(APPEND properties RESOURCE_LOCK desktop_and_settings)
   endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
