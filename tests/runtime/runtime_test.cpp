@@ -7,36 +7,18 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 
 namespace {
 
 constexpr char kLog[] = "runtime_probe.log";
 
-// The probe writes its log in its working folder, which it takes from this process: each case
-// works in a folder of its own, so that cases run side by side keep their logs apart. The probe
-// itself is still found beside this program.
 class RuntimeTest : public testing::Test {
 protected:
-    void SetUp() override {
-        std::array<char, MAX_PATH> temp{};
-        GetTempPathA(static_cast<DWORD>(temp.size()), temp.data());
-        folder = std::string(temp.data()) + "zodedu-runtime-" +
-                 std::to_string(GetCurrentProcessId());
-        ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << folder;
-        ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
-    }
-    void TearDown() override {
-        DeleteFileA(kLog);
-        SetCurrentDirectoryA(BesideProgram("").c_str());
-        RemoveDirectoryA(folder.c_str());
-    }
+    void SetUp() override { DeleteFileA(kLog); }
+    void TearDown() override { DeleteFileA(kLog); }
 
     static std::string Log() { return ReadWholeFile(kLog).value_or(""); }
-
-private:
-    std::string folder;
 };
 
 TEST_F(RuntimeTest, GlobalsAreBuiltBeforeWinMainAndDestroyedInReverseAfterIt) {
