@@ -23,7 +23,7 @@ endif()
 #   DESKTOP: the test shows windows or reads the screen; it gets the desktop alone, and the
 #     stored settings too, which the game's windows read and write.
 #   SETTINGS: the test reads and writes the stored settings without showing a window; it gets
-#     them alone.
+#     them alone (by the same lock as DESKTOP, so no window test runs beside it either).
 #   MAIN_INCLUDED: the sources bring their own main().
 #   TIMEOUT: for each test case, instead of 120 seconds.
 #   KIND: the CTest label of its cases, which `ctest -L` and `-LE` select: "unit" (the default

@@ -117,7 +117,7 @@ void SetChecked(HWND dialog, int boxId, bool checked) {
     SendDlgItemMessageA(dialog, boxId, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-// Shows that the copy's Settings has the sounds `shown`, and stores them switched.
+// Checks that the copy's Settings shows the sounds as `shown`, and stores them switched.
 void SwitchSounds(const GameProcess& game, bool shown) {
     ConfirmDialog(game, IDC_SETTINGS, [&](HWND dialog) {
         EXPECT_EQ(Checked(dialog, IDC_SOUND_EFFECTS), shown);
@@ -177,6 +177,7 @@ TEST_F(ProcessFaultTest, TwoCopiesChangingTheSettingsInTurnEachSeeTheOthersLates
 
     // Three rows played in the first copy, then the second lowers the guesses to 2: the
     // first copy's next click finds no free cell until it deals again.
+    ASSERT_TRUE(Raise(first.Main())); // its pegs are read from the screen
     for (int peg = 0; peg < 12; ++peg) {
         // One colour a row: no win.
         PostMessageA(first.Item(IDC_COLOUR_BUTTON_FIRST + peg / 4), BM_CLICK, 0, 0);
