@@ -134,16 +134,13 @@ TEST_F(ProcessFaultTest, TwoCopiesChangingTheSettingsInTurnEachSeeTheOthersLates
     const GameProcess second(folder.ExePath());
     ASSERT_NE(first.Main(), nullptr);
     ASSERT_NE(second.Main(), nullptr);
-    const auto deal = [](const GameProcess& game) {
-        PostMessageA(game.Item(IDC_NEW_GAME), BM_CLICK, 0, 0);
-    };
 
     // The first copy lowers the guesses to 5 and deals; the second deals with them next time.
     ConfirmDialog(first, IDC_DIFFICULTY, [](HWND dialog) { Choose(dialog, IDC_GUESSES, 4); });
     EXPECT_EQ(StoredSetting("NumberOfGuesses"), "5");
     EXPECT_TRUE(WaitUntil([&] { return LabelsShown(first) == 5; }));
     EXPECT_EQ(LabelsShown(second), 12) << "the game in play keeps its rows";
-    deal(second);
+    PostMessageA(second.Item(IDC_NEW_GAME), BM_CLICK, 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return LabelsShown(second) == 5; }));
 
     // The second copy shows that, and answers with 9 guesses, 3 minutes and duplicates.
@@ -197,7 +194,7 @@ TEST_F(ProcessFaultTest, TwoCopiesChangingTheSettingsInTurnEachSeeTheOthersLates
     ASSERT_TRUE(WaitUntil([&] { return clock() != shown; }, 3000)) << "no tick came";
     EXPECT_FALSE(ShowsPicture(first.Item(IDC_PEG_FIRST + 12)));
     EXPECT_EQ(first.WaitForWindow("#32770", nullptr, 500), nullptr) << "no result either";
-    deal(first);
+    PostMessageA(first.Item(IDC_NEW_GAME), BM_CLICK, 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return LabelsShown(first) == 2; }));
 
     EXPECT_TRUE(ExitsWithZero(first));

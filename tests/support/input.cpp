@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <initializer_list>
 #include <mutex>
+#include <optional>
 
 namespace {
 
@@ -108,19 +109,16 @@ void MovePointer(POINT point) {
 }
 
 // Notes a press about to be sent at the point. True when the system takes it as the second of
-// a double-click: soon enough and near enough after a first press; the press after that starts
-// anew.
+// a double-click, soon and near enough after a first; the press after that starts anew.
 bool NotePress(POINT point) {
     static DWORD firstTime = 0;
-    static POINT firstPoint{};
-    static bool firstPressed = false;
+    static std::optional<POINT> first;
     const DWORD now = GetTickCount();
-    const bool second = firstPressed && now - firstTime <= GetDoubleClickTime() &&
-                        std::abs(point.x - firstPoint.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
-                        std::abs(point.y - firstPoint.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+    const bool second = first && now - firstTime <= GetDoubleClickTime() &&
+                        std::abs(point.x - first->x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+                        std::abs(point.y - first->y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+    first = second ? std::nullopt : std::optional<POINT>(point);
     firstTime = now;
-    firstPoint = point;
-    firstPressed = !second;
     return second;
 }
 
